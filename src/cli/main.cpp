@@ -1,0 +1,71 @@
+// veldor-cli: the project model, the help build, the import and export and
+// the development-tool wizards from the command line.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "platform/messages.h"
+
+namespace {
+
+void PrintHelp() {
+  std::printf("usage: veldor-cli COMMAND ARGUMENTS... [--yes]\n\ncommands:\n");
+  for (const veldor::CliCommand& c : veldor::CliCommands()) {
+    std::printf("  %-44s %s\n", c.usage.c_str(), c.summary.c_str());
+  }
+  std::printf("\n  --yes   answer Yes to every confirmation (the default answer is No)\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+    PrintHelp();
+    return words.empty() ? 2 : 0;
+  }
+  const veldor::CliCommand* command = nullptr;
+  for (const veldor::CliCommand& c : veldor::CliCommands()) {
+    if (c.name == words[0]) command = &c;
+  }
+  if (command == nullptr) {
+    veldor::CliError("unknown command '" + words[0] + "' (see veldor-cli --help)");
+    return 2;
+  }
+
+  veldor::CliOptions options;
+  std::vector<std::string> args;
+  for (size_t i = 1; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    if (w == "--yes") {
+      options.yes = true;
+    } else if (w == "--help") {
+      std::printf("usage: veldor-cli %s\n  %s\n", command->usage.c_str(), command->summary.c_str());
+      return 0;
+    } else if (w.size() > 2 && w.compare(0, 2, "--") == 0) {
+      options.flags.push_back(w);
+      bool takesValue = false;
+      for (const std::string& o : command->valueOptions) takesValue |= (o == w);
+      if (takesValue) {
+        if (i + 1 >= words.size()) {
+          veldor::CliError("option " + w + " needs a value");
+          return 2;
+        }
+        options.flags.push_back(words[++i]);
+      }
+    } else {
+      args.push_back(w);
+    }
+  }
+  if (static_cast<int>(args.size()) < command->minArgs ||
+      static_cast<int>(args.size()) > command->maxArgs) {
+    veldor::CliError("usage: veldor-cli " + command->usage);
+    return 2;
+  }
+  veldor::StderrMessages sink(options.yes);
+  veldor::SetMessages(&sink);
+  const int status = command->run(args, options);
+  veldor::SetMessages(nullptr);
+  return status;
+}

@@ -1,0 +1,71 @@
+// Help-window definitions, one line each of the help project's [Windows].
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace veldor {
+
+class CArchive;
+
+class CWinAttr {
+ public:
+  CWinAttr() = default;
+  // Copies the meaningful fields and zeroes the reserved numbers; the
+  // reserved strings are neither copied nor cleared.
+  CWinAttr(const CWinAttr& other) { *this = other; }
+  CWinAttr& operator=(const CWinAttr& other);
+
+  void Serialize(CArchive& ar);
+
+  std::string name;
+  std::string caption;
+  uint32_t mainColour = 0xFFFFFF;
+  uint32_t nonScrollColour = 0xFFFFFF;
+  int32_t height = 600;
+  int32_t maximize = 0;
+  int32_t onTop = 1;
+  int32_t width = 800;
+  int32_t x = 100;
+  int32_t y = 100;
+  int32_t useMainColour = 1;
+  int32_t useNonScrollColour = 1;
+  int32_t usePosition = 1;
+  std::string reservedText1;
+  std::string reservedText2;
+  int32_t reservedLong1 = 0;
+  int32_t reservedLong2 = 0;
+  uint16_t reservedWord1 = 0;
+  uint16_t reservedWord2 = 0;
+};
+
+class CGestWinAttr {
+ public:
+  static constexpr int kCapacity = 10;
+
+  int count() const { return static_cast<int>(records_.size()); }
+  int Add(const CWinAttr& record);
+  CWinAttr Get(int i) const;
+  CWinAttr* GetAt(int i);
+  const CWinAttr* GetAt(int i) const;
+  int Set(int i, const CWinAttr& record);
+  int Remove(int i);
+  void CopyFrom(const CGestWinAttr& other);
+  void Clear() { records_.clear(); }
+  int Exists(const std::string& name) const;   // ignoring ASCII case
+  int IndexOf(const std::string& name) const;  // ignoring ASCII case, or -1
+
+  void Serialize(CArchive& ar);
+
+ private:
+  std::vector<CWinAttr> records_;
+};
+
+// The checks of the window dialog, for Add (index -1) and Modify (index i).
+// Returns "" when the record may be stored, else the message to show; an
+// empty name returns the special value kWindowSilentRefusal.
+inline constexpr const char* kWindowSilentRefusal = "\x01";
+std::string CheckWindowRecord(const CGestWinAttr& table, const CWinAttr& record, int index);
+
+}  // namespace veldor

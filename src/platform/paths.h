@@ -1,0 +1,33 @@
+// Path text helpers. Paths use '/' on this system, but projects written on
+// Windows name files with '\'; every splitting helper accepts both.
+#pragma once
+
+#include <string>
+
+namespace veldor {
+
+inline constexpr char kNativeSeparator = '/';
+
+bool IsSeparator(char c);
+// The name alone when `directory` is empty; `directory` + name when it
+// already ends with '/' or '\'; else directory, '/', name.
+std::string JoinPath(const std::string& directory, const std::string& name);
+// "a/b/c.txt" -> "a/b" ("" when there is no separator; "/" for "/c.txt").
+std::string DirectoryPart(const std::string& path);
+// "a/b/c.txt" -> "c.txt".
+std::string FileNamePart(const std::string& path);
+// "a/b/c.txt" -> "c" (file name without its last extension).
+std::string BaseNamePart(const std::string& path);
+// "a/b/c.txt" -> ".txt" ("" when the file name has no dot).
+std::string ExtensionPart(const std::string& path);
+// Replaces the extension of the file name (or appends one); `extension`
+// is given without the dot: ReplaceExtension("x/p.ehe", "ehb") == "x/p.ehb".
+std::string ReplaceExtension(const std::string& path, const std::string& extension);
+// Turns every '\' into '/'.
+std::string ToNativeSeparators(const std::string& path);
+// ASCII-only case folding and comparison (Windows file names, topic names).
+std::string AsciiUpper(std::string text);
+std::string AsciiLower(std::string text);
+bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+
+}  // namespace veldor
