@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for SECONDS seconds
+# (default 30). Usage: scripts/fuzz.sh [SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-30}"
+build=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELDOR_FUZZ=ON -DVELDOR_TESTS=OFF -DVELDOR_BENCH=OFF >/dev/null
+targets=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
+cmake --build "$build" --target $targets
+for t in $targets; do
+  corpus="$build/corpus/$t"
+  mkdir -p "$corpus"
+  seeds="fuzz/seeds/$t"
+  echo "fuzz: $t for ${seconds}s"
+  if [ -d "$seeds" ]; then
+    "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "$corpus" "$seeds" 2>"$build/$t.log" \
+      || { tail -n 60 "$build/$t.log"; echo "fuzz: $t FAILED"; exit 1; }
+  else
+    "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "$corpus" 2>"$build/$t.log" \
+      || { tail -n 60 "$build/$t.log"; echo "fuzz: $t FAILED"; exit 1; }
+  fi
+  grep -E '^(#[0-9]+ *DONE|Done)' "$build/$t.log" | tail -n 1 || true
+done
+echo "fuzz: all targets ran ${seconds}s without a report"
