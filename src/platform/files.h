@@ -15,7 +15,9 @@ bool PathExists(const std::string& path);       // anything
 // Windows file names ignore letter case. When `path` does not exist as
 // written, each component is looked up without regard to ASCII case and
 // separators '\' are accepted; the result is the real on-disk spelling.
-// A path that cannot be resolved is returned with native separators only.
+// A path that cannot be resolved is returned with native separators; the
+// leading directories that do exist take their on-disk spelling, so that a
+// new file can be created in them ("OUT\new.txt" -> "out/new.txt" when out/ exists).
 std::string ResolvePath(const std::string& path);
 
 bool ReadFile(const std::string& path, std::string& contents, std::string* reason = nullptr);
@@ -33,6 +35,8 @@ bool WriteFileDurably(const std::string& path, const std::string& contents,
 bool DeleteFile(const std::string& path, std::string* reason = nullptr);
 bool MoveFile(const std::string& from, const std::string& to, std::string* reason = nullptr);
 // Copies contents and keeps the source's access and modification times.
+// The copy is written beside `to` and renamed over it, so a failed copy
+// leaves `to` as it was; copying a file onto itself changes nothing.
 bool CopyFile(const std::string& from, const std::string& to, std::string* reason = nullptr);
 // Creates one directory; true when it exists afterwards.
 bool MakeDirectory(const std::string& path, std::string* reason = nullptr);

@@ -22,6 +22,7 @@ std::string BaseNamePart(const std::string& path);
 std::string ExtensionPart(const std::string& path);
 // Replaces the extension of the file name (or appends one); `extension`
 // is given without the dot: ReplaceExtension("x/p.ehe", "ehb") == "x/p.ehb".
+// An empty `extension` removes the extension.
 std::string ReplaceExtension(const std::string& path, const std::string& extension);
 // Turns every '\' into '/'.
 std::string ToNativeSeparators(const std::string& path);

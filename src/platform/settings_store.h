@@ -29,12 +29,19 @@ class SettingsStore {
   std::string GetString(const std::string& section, const std::string& key,
                         const std::string& defaultValue = "") const;
   // Like GetPrivateProfileInt: leading decimal digits (with sign), else the default
-  // when the key is absent, 0 when present but not a number.
+  // when the key is absent or its value empty, 0 when present but not a number.
+  // Values beyond the range of long are clamped.
   long GetInt(const std::string& section, const std::string& key, long defaultValue) const;
   std::optional<std::string> Find(const std::string& section, const std::string& key) const;
+  // The keys of `section` in file order, each once, spelled as in the file.
   std::vector<std::string> Keys(const std::string& section) const;
 
-  // Writes the file at once, creating its directory when needed.
+  // Writes the file at once, creating its directory when needed. Refused
+  // (false) when the file could not be written, when it exists but could
+  // not be read (writing would lose it), or when a name or value would not
+  // survive a reading (a line break, a section name with ']', a key with
+  // '=' or starting with '[' or ';', an empty section or key); the file and
+  // the store are then unchanged.
   bool SetString(const std::string& section, const std::string& key, const std::string& value,
                  std::string* reason = nullptr);
   bool SetInt(const std::string& section, const std::string& key, long value,
@@ -47,6 +54,7 @@ class SettingsStore {
  private:
   struct Line {
     std::string raw;      // the line as read, without its end
+    std::string end;      // its end as read: "\r\n", "\n" or "" (last line)
     std::string section;  // for section headers
     std::string key;      // for key lines
     std::string value;
@@ -54,11 +62,13 @@ class SettingsStore {
   };
   void EnsureLoaded() const;
   int FindKeyLine(const std::string& section, const std::string& key) const;
+  static Line ParseLine(std::string raw, std::string end);
 
   std::string path_;
   mutable bool loaded_ = false;
   mutable std::vector<Line> lines_;
   mutable std::string lineEnd_ = "\r\n";
+  mutable std::string loadError_;  // why an existing file could not be read
 };
 
 }  // namespace veldor

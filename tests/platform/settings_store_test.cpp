@@ -1,0 +1,239 @@
+#include "platform/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/files.h"
+#include "platform/temp_directory.h"
+
+namespace veldor {
+namespace {
+
+SettingsStore FromText(const std::string& text) {
+  SettingsStore store("");
+  store.LoadFromText(text);
+  return store;
+}
+
+std::string Contents(const std::string& path) {
+  std::string text;
+  ReadFile(path, text);
+  return text;
+}
+
+TEST(SettingsStoreTest, SectionsAndKeysIgnoreCase) {
+  const auto store =
+      FromText("; settings\r\n[Init]\r\nTitreNomFont = Arial \r\n[COMBO]\r\nrecherche0=topic\r\n");
+  EXPECT_EQ(store.GetString("init", "TITRENOMFONT"), "Arial");
+  EXPECT_EQ(store.GetString(" INIT ", "titrenomfont "), "Arial");
+  EXPECT_EQ(store.GetString("Combo", "Recherche0"), "topic");
+  EXPECT_EQ(store.GetString("Init", "recherche0", "none"), "none");  // other section
+  EXPECT_EQ(store.GetString("Init", "Missing", "dflt"), "dflt");
+  EXPECT_EQ(store.GetString("Missing", "TitreNomFont", "dflt"), "dflt");
+  EXPECT_FALSE(store.Find("Init", "Missing").has_value());
+  EXPECT_EQ(store.Find("INIT", "TitreNomFont"), "Arial");
+}
+
+TEST(SettingsStoreTest, OddLinesAreToleratedAndIgnored) {
+  const auto store = FromText(
+      "orphan=before any section\n"
+      "[Outils\n"
+      "  [ Outils ]  trailing\n"
+      "no equals sign\n"
+      "=no key\n"
+      ";outil0=commented\n"
+      "outil0=a=b\n"
+      "OUTIL0=second\n"
+      "empty=\n"
+      "[Init]\n"
+      "ViewImage=0\n"
+      "[outils]\n"
+      "outil1=x\n");
+  EXPECT_FALSE(store.Find("", "orphan").has_value());
+  EXPECT_EQ(store.GetString("Outils", "outil0"), "a=b");  // the first one counts
+  EXPECT_EQ(store.GetString("Outils", "empty", "dflt"), "");
+  EXPECT_EQ(store.GetString("Outils", "outil1"), "x");  // section met twice
+  EXPECT_EQ(store.Keys("OUTILS"), (std::vector<std::string>{"outil0", "empty", "outil1"}));
+  EXPECT_TRUE(store.Keys("Absent").empty());
+}
+
+TEST(SettingsStoreTest, GetIntReadsLikeThePrivateProfileFunction) {
+  const auto store = FromText(
+      "[S]\nplain=42\nsuffix=12abc\nletters=abc\nnegative=-7\nplus=+3\nempty=\n"
+      "huge=99999999999999999999999\nhugeneg=-99999999999999999999999\n");
+  EXPECT_EQ(store.GetInt("S", "plain", 5), 42);
+  EXPECT_EQ(store.GetInt("S", "suffix", 5), 12);
+  EXPECT_EQ(store.GetInt("S", "letters", 5), 0);
+  EXPECT_EQ(store.GetInt("S", "negative", 5), -7);
+  EXPECT_EQ(store.GetInt("S", "plus", 5), 3);
+  EXPECT_EQ(store.GetInt("S", "empty", 5), 5);
+  EXPECT_EQ(store.GetInt("S", "absent", 5), 5);
+  EXPECT_EQ(store.GetInt("S", "huge", 5), LONG_MAX);
+  EXPECT_EQ(store.GetInt("S", "hugeneg", 5), LONG_MIN);
+}
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  std::string Path() const { return temp_ / "VELDOR.INI"; }
+  TempDirectory temp_;
+};
+
+TEST_F(SettingsFileTest, RewritingAKeyKeepsEverythingElseByteForByte) {
+  const std::string original =
+      "; comment kept\r\n"
+      "[Init]\r\n"
+      "  CoulSaut = 16711680   \r\n"
+      "Other=1\r\n"
+      "\r\n"
+      "[Outils]\r\n"
+      "outil0=Editeur BMP\r\n";
+  ASSERT_TRUE(WriteFile(Path(), original));
+  SettingsStore store(Path());
+  ASSERT_TRUE(store.SetString("init", "COULSAUT", "255"));
+  EXPECT_EQ(Contents(Path()),
+            "; comment kept\r\n"
+            "[Init]\r\n"
+            "  CoulSaut = 255\r\n"
+            "Other=1\r\n"
+            "\r\n"
+            "[Outils]\r\n"
+            "outil0=Editeur BMP\r\n");
+  EXPECT_EQ(store.GetInt("Init", "CoulSaut", 0), 255);
+  EXPECT_EQ(SettingsStore(Path()).GetInt("Init", "CoulSaut", 0), 255);
+}
+
+TEST_F(SettingsFileTest, NewKeysJoinTheirSectionAndNewSectionsGoAtTheEnd) {
+  ASSERT_TRUE(WriteFile(Path(), "[Init]\nA=1\n\n[Outils]\noutil0=x\n"));
+  SettingsStore store(Path());
+  ASSERT_TRUE(store.SetString("INIT", "B", "2"));
+  ASSERT_TRUE(store.SetString("Recherche", "DisMajMin", "1"));
+  ASSERT_TRUE(store.SetInt("Recherche", "Other", -3));
+  EXPECT_EQ(Contents(Path()),
+            "[Init]\nA=1\nB=2\n\n[Outils]\noutil0=x\n\n[Recherche]\nDisMajMin=1\nOther=-3\n");
+}
+
+TEST_F(SettingsFileTest, AFileWithoutFinalLineEndGetsOneBeforeNewLines) {
+  ASSERT_TRUE(WriteFile(Path(), "[A]\r\nx=1"));
+  SettingsStore store(Path());
+  ASSERT_TRUE(store.SetString("A", "y", "2"));
+  EXPECT_EQ(Contents(Path()), "[A]\r\nx=1\r\ny=2\r\n");
+  ASSERT_TRUE(store.SetString("A", "x", "3"));
+  EXPECT_EQ(Contents(Path()), "[A]\r\nx=3\r\ny=2\r\n");
+}
+
+TEST_F(SettingsFileTest, ANewFileAndItsDirectoryAreCreatedWithCrLf) {
+  const std::string path = temp_ / "config/veldor/VELDOR.INI";
+  SettingsStore store(path);
+  EXPECT_EQ(store.GetString("Init", "x", "d"), "d");
+  ASSERT_TRUE(store.SetString("Init", "TitreNomFont", "MS Sans Serif"));
+  ASSERT_TRUE(store.SetString("Init", "TitreTailleFont", "24"));
+  EXPECT_EQ(Contents(path), "[Init]\r\nTitreNomFont=MS Sans Serif\r\nTitreTailleFont=24\r\n");
+}
+
+TEST_F(SettingsFileTest, BytesOfValuesAreKept) {
+  SettingsStore store(Path());
+  const std::string value = "Caf\xE9 \"quoted\" ; not a comment \x80";
+  ASSERT_TRUE(store.SetString("IMPORT", "NomFichier", value));
+  EXPECT_EQ(SettingsStore(Path()).GetString("import", "nomfichier"), value);
+}
+
+TEST_F(SettingsFileTest, EntriesThatWouldNotReadBackAreRefused) {
+  ASSERT_TRUE(WriteFile(Path(), "[A]\nx=1\n"));
+  SettingsStore store(Path());
+  std::string reason;
+  EXPECT_FALSE(store.SetString("A", "x", "two\nlines", &reason));
+  EXPECT_NE(reason.find("line break"), std::string::npos);
+  EXPECT_FALSE(store.SetString("A", "k=v", "1"));
+  EXPECT_FALSE(store.SetString("A]", "k", "1"));
+  EXPECT_FALSE(store.SetString("A", "", "1"));
+  EXPECT_FALSE(store.SetString("", "k", "1"));
+  EXPECT_FALSE(store.SetString("A", "[k", "1"));
+  EXPECT_EQ(Contents(Path()), "[A]\nx=1\n");
+  EXPECT_EQ(store.GetString("A", "x"), "1");
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsReportedAndChangesNothing) {
+  // The directory of the file cannot be made: a plain file has its name.
+  ASSERT_TRUE(WriteFile(temp_ / "config", "not a directory"));
+  SettingsStore store(temp_ / "config/veldor/VELDOR.INI");
+  store.LoadFromText("[A]\nx=1\n");
+  std::string reason;
+  EXPECT_FALSE(store.SetString("A", "x", "2", &reason));
+  EXPECT_NE(reason.find("VELDOR.INI"), std::string::npos);
+  EXPECT_NE(reason.find("Not a directory"), std::string::npos) << reason;
+  EXPECT_EQ(store.GetString("A", "x"), "1");
+  EXPECT_EQ(store.ToText(), "[A]\nx=1\n");
+}
+
+TEST_F(SettingsFileTest, AnUnreadableFileIsNeverOverwritten) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not apply to root";
+  ASSERT_TRUE(WriteFile(Path(), "[A]\nx=1\n"));
+  ASSERT_EQ(::chmod(Path().c_str(), 0), 0);
+  SettingsStore store(Path());
+  EXPECT_EQ(store.GetString("A", "x", "d"), "d");
+  std::string reason;
+  EXPECT_FALSE(store.SetString("A", "y", "2", &reason));
+  EXPECT_NE(reason.find("Permission denied"), std::string::npos);
+  ::chmod(Path().c_str(), 0644);
+  EXPECT_EQ(Contents(Path()), "[A]\nx=1\n");
+}
+
+TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughTheLink) {
+  ASSERT_TRUE(WriteFile(temp_ / "real.ini", "[A]\nx=1\n"));
+  ASSERT_EQ(::symlink("real.ini", Path().c_str()), 0);
+  SettingsStore store(Path());
+  ASSERT_TRUE(store.SetString("A", "x", "2"));
+  EXPECT_EQ(Contents(temp_ / "real.ini"), "[A]\nx=2\n");
+  struct stat info {};
+  ASSERT_EQ(::lstat(Path().c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST_F(SettingsFileTest, DefaultPathAndInstanceFollowTheEnvironment) {
+  const char* saved = std::getenv("VELDOR_INI");
+  const std::string previous = saved != nullptr ? saved : "";
+  ::setenv("VELDOR_INI", Path().c_str(), 1);
+  ASSERT_TRUE(WriteFile(Path(), "[Init]\nViewImage=0\n"));
+  SettingsStore::ResetInstance();
+  EXPECT_EQ(SettingsStore::DefaultPath(), Path());
+  EXPECT_EQ(SettingsStore::Instance().GetInt("Init", "ViewImage", 1), 0);
+
+  ::unsetenv("VELDOR_INI");
+  const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string previousXdg = savedXdg != nullptr ? savedXdg : "";
+  ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+  EXPECT_EQ(SettingsStore::DefaultPath(), "/cfg/veldor/VELDOR.INI");
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored: only absolute paths count
+  EXPECT_EQ(SettingsStore::DefaultPath(),
+            std::string(std::getenv("HOME")) + "/.config/veldor/VELDOR.INI");
+  if (savedXdg != nullptr) {
+    ::setenv("XDG_CONFIG_HOME", previousXdg.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_CONFIG_HOME");
+  }
+  if (saved != nullptr) ::setenv("VELDOR_INI", previous.c_str(), 1);
+  SettingsStore::ResetInstance();
+}
+
+TEST(SettingsStoreTest, LineEndsAndByteOrderMarkSurviveARoundTrip) {
+  const std::string mixed = "\xEF\xBB\xBF[A]\r\nx=1\nlone\rcr=2\r\n\r\nlast";
+  auto store = FromText(mixed);
+  EXPECT_EQ(store.ToText(), mixed);
+  EXPECT_EQ(store.GetString("A", "x"), "1");
+  EXPECT_EQ(FromText("").ToText(), "");
+}
+
+TEST(SettingsStoreTest, HugeInputStaysLinear) {
+  std::string text = "[S]\n";
+  for (int i = 0; i < 200000; ++i) text += "k" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+  const auto store = FromText(text);
+  EXPECT_EQ(store.GetInt("s", "K199999", -1), 199999);
+  EXPECT_EQ(store.Keys("S").size(), 200000u);
+  EXPECT_EQ(store.ToText(), text);
+}
+
+}  // namespace
+}  // namespace veldor
