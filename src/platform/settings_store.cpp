@@ -171,7 +171,7 @@ void SettingsStore::EnsureLoaded() const {
   std::string text;
   std::string reason;
   auto* self = const_cast<SettingsStore*>(this);
-  if (!PathExists(path_)) {
+  if (path_.empty() || !PathExists(path_)) {
     self->LoadFromText("");
   } else if (ReadFile(path_, text, &reason)) {
     self->LoadFromText(text);
@@ -302,6 +302,10 @@ bool SettingsStore::SetString(const std::string& sectionName, const std::string&
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), added.begin(), added.end());
   }
 
+  if (path_.empty()) {  // held in memory only
+    lines_ = std::move(lines);
+    return true;
+  }
   std::string text;
   for (const Line& line : lines) {
     text += line.raw;

@@ -12,7 +12,8 @@ namespace veldor {
 
 class SettingsStore {
  public:
-  // Opens (lazily) the file at `path`; a missing file reads as empty.
+  // Opens (lazily) the file at `path`; a missing file reads as empty. An
+  // empty `path` makes a store held in memory only, which writes nothing.
   explicit SettingsStore(std::string path);
 
   // The store of this user: $VELDOR_INI when set, else VELDOR.INI in

@@ -226,6 +226,17 @@ TEST(SettingsStoreTest, LineEndsAndByteOrderMarkSurviveARoundTrip) {
   EXPECT_EQ(FromText("").ToText(), "");
 }
 
+TEST(SettingsStoreTest, AStoreWithoutPathChangesInMemoryOnly) {
+  TempDirectory temp;
+  ScopedCurrentDirectory current(temp.path());
+  SettingsStore store("");
+  store.LoadFromText("[A]\nx=1");
+  ASSERT_TRUE(store.SetString("a", "y", " 2 "));
+  EXPECT_EQ(store.ToText(), "[A]\nx=1\ny= 2 \n");
+  EXPECT_EQ(store.GetString("A", "Y"), "2");
+  EXPECT_TRUE(ListDirectory(temp.path()).empty());
+}
+
 TEST(SettingsStoreTest, HugeInputStaysLinear) {
   std::string text = "[S]\n";
   for (int i = 0; i < 200000; ++i) text += "k" + std::to_string(i) + "=" + std::to_string(i) + "\n";
