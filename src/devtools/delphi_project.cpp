@@ -1,0 +1,153 @@
+#include "devtools/delphi_project.h"
+
+#include <vector>
+
+#include "devtools/delphi_form.h"
+#include "devtools/devtools_files.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/settings_store.h"
+
+namespace veldor {
+
+namespace {
+
+bool IsDprSeparator(char c) {
+  return c == ' ' || c == ':' || c == '\t' || c == '=' || c == '"';
+}
+
+std::vector<std::string> DprTokens(const std::string& line) {
+  std::vector<std::string> tokens;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && IsDprSeparator(line[i])) ++i;
+    const size_t start = i;
+    while (i < line.size() && !IsDprSeparator(line[i])) ++i;
+    if (i > start) tokens.push_back(line.substr(start, i - start));
+  }
+  return tokens;
+}
+
+// The unit file named by a uses-clause line "Unit1 in 'Unit1.pas' {Form1},"
+// (also after "uses" on the same line); "" for any other line.
+std::string UnitFileOfLine(const std::string& upperLine) {
+  const std::vector<std::string> tokens = DprTokens(upperLine);
+  const bool named = (tokens.size() > 2 && tokens[1] == "IN") ||
+                     (tokens.size() > 3 && tokens[0] == "USES" && tokens[2] == "IN");
+  if (!named) return "";
+  const size_t in = upperLine.find(" IN ");
+  const size_t open = upperLine.find('\'', in == std::string::npos ? 0 : in);
+  if (open == std::string::npos) return "";
+  const size_t close = upperLine.find('\'', open + 1);
+  if (close == std::string::npos || close == open + 1) return "";
+  return upperLine.substr(open + 1, close - open - 1);
+}
+
+std::string ExistingFile(const std::string& path) {
+  const std::string resolved = ResolvePath(path);
+  return FileExists(resolved) ? resolved : "";
+}
+
+}  // namespace
+
+std::string ConverterPathSetting() {
+  return SettingsStore::Instance().GetString("Fichier", "convert");
+}
+
+bool RunConverter(const std::string& commandLine, std::string* reason) {
+  const ProcessResult result = RunCommandLine(commandLine, true);
+  if (!result.started && reason != nullptr) *reason = result.error;
+  return result.started;
+}
+
+bool CDelphiProject::ReadDelphiProject(const std::string& path) {
+  std::vector<std::string> lines;
+  if (!ReadProjectLines(path, lines)) return false;
+  std::string projectDir = DirectoryPart(projectPath);
+  if (projectDir.empty()) projectDir = CurrentDirectory();
+  for (const std::string& line : lines) {
+    const std::string unit = UnitFileOfLine(AsciiUpper(line));
+    if (!unit.empty()) ReadUnitForm(projectDir, unit);
+  }
+  return true;
+}
+
+void CDelphiProject::ReadUnitForm(const std::string& projectDir, const std::string& unitName) {
+  const std::string unitPath = ExistingFile(JoinPath(projectDir, unitName));
+  if (unitPath.empty()) return;  // a unit of another project, or gone
+  // The form lives beside its unit; the project directory is tried too.
+  const std::string dfmName = BaseNamePart(unitName) + ".DFM";
+  std::string dfmPath = ExistingFile(JoinPath(DirectoryPart(unitPath), dfmName));
+  if (dfmPath.empty()) dfmPath = ExistingFile(JoinPath(projectDir, dfmName));
+  if (dfmPath.empty()) return;  // a unit without a form
+  if (!HasRoomFor(dfmPath)) return;
+
+  std::string contents;
+  std::string reason;
+  if (!ReadDevFile(dfmPath, contents, &reason)) {
+    Skip(dfmPath, reason);
+    return;
+  }
+  if (IsTextDelphiForm(contents)) {
+    CEnfant root;
+    if (ParseDelphiForm(contents, root, &reason)) {
+      forms.push_back(std::move(root));
+    } else {
+      Skip(dfmPath, reason);
+    }
+    return;
+  }
+  ReadConvertedForm(dfmPath);
+}
+
+void CDelphiProject::ReadConvertedForm(const std::string& dfmPath) {
+  std::string why;
+  if (converterPath.empty()) {
+    why = "fiche binaire et aucun convertisseur (r\xC3\xA9glage Fichier/convert)";
+  } else if (converterFailed_) {
+    why = "le convertisseur n'a pas pu \xC3\xAAtre lanc\xC3\xA9 : " + converterError_;
+  } else {
+    const std::string commandLine = converterPath + " \"" + dfmPath + "\"";
+    std::string reason;
+    if (!RunConverter(commandLine, &reason)) {
+      converterFailed_ = true;
+      converterError_ = reason;
+      Messages().Message(
+          "Erreur de lancement convert de delphi\n" + DisplayPath(commandLine) + " : " + reason,
+          kDefaultCaption, MessageIcon::Error);
+      why = "le convertisseur n'a pas pu \xC3\xAAtre lanc\xC3\xA9 : " + reason;
+    } else {
+      why =
+          "le convertisseur n'a pas \xC3\xA9"
+          "crit " +
+          FileNamePart(ReplaceExtension(dfmPath, "TXT"));
+    }
+  }
+  // A text form left by an earlier conversion serves as well.
+  const std::string txtPath = ExistingFile(ReplaceExtension(dfmPath, "TXT"));
+  if (txtPath.empty()) {
+    Skip(dfmPath, why);
+    return;
+  }
+  ReadDelphiForm(txtPath);
+}
+
+bool CDelphiProject::ReadDelphiForm(const std::string& path) {
+  std::string text;
+  std::string reason;
+  if (!ReadDevFile(ResolvePath(path), text, &reason)) {
+    Skip(path, reason);
+    return false;
+  }
+  CEnfant root;
+  if (!ParseDelphiForm(text, root, &reason)) {
+    Skip(path, reason);
+    return false;
+  }
+  forms.push_back(std::move(root));
+  return true;
+}
+
+}  // namespace veldor

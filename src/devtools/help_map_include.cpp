@@ -1,0 +1,129 @@
+#include "devtools/help_map_include.h"
+
+#include "build/help_project.h"
+#include "devtools/delphi_project.h"
+#include "devtools/devtools_files.h"
+#include "devtools/help_map_rules.h"
+#include "devtools/resource_header.h"
+#include "devtools/vb_project.h"
+#include "devtools/vb_wizard.h"
+#include "model/document.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+
+namespace veldor {
+
+namespace {
+
+bool IsVisualBasicLink(uint16_t kind) {
+  return kind == 1 || kind == 3;
+}
+bool IsDelphiLink(uint16_t kind) {
+  return kind == 4 || kind == 5;
+}
+
+constexpr const char* kNoProjectFile = "aucun projet Visual Basic ou Delphi n'est indiqu\xC3\xA9";
+
+bool BuildFromForms(const CVeldorDoc& doc, CFormProject& project, bool read,
+                    HelpMapIncludeReport& r) {
+  if (!read) {
+    r.silentReason = project.error;
+    return false;
+  }
+  r.skipped = project.skipped;
+  ShowSkippedForms(project);
+  r.written = WriteVbHelpMap(doc, project, r.path);
+  return r.written;
+}
+
+}  // namespace
+
+bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
+  HelpMapIncludeReport local;
+  HelpMapIncludeReport& r = report != nullptr ? *report : local;
+  r = HelpMapIncludeReport();
+
+  if (doc.projectName.empty()) {
+    ShowStopMessage("Le projet n'a pas de Nom valide");
+    return false;
+  }
+  r.path = HelpMapIncludePath(doc);
+  if (r.path.empty()) {
+    // Without an existing work directory there is no place for the map.
+    ShowStopMessage(
+        "Repertoire de travail non d\xC3\xA9"
+        "fini");
+    return false;
+  }
+  if (FileExists(r.path)) DeleteFile(r.path);
+
+  if (doc.devLinkKind == 0) {
+    if (doc.vcResourceInclude.empty()) {
+      ShowStopMessage("Nom Include Resource Visual Manquant");
+      return false;
+    }
+    if (!FileExists(ResolvePath(doc.vcResourceInclude))) {
+      ShowStopMessage("Le fichier resource n'existe pas\"");
+      return false;
+    }
+    WaitCursor wait;
+    r.written = ConvertResourceHeader(VisualCppRuleTexts(), doc.vcResourceInclude, r.path);
+    return r.written;
+  }
+  if (IsVisualBasicLink(doc.devLinkKind)) {
+    if (doc.devProjectFile.empty()) {
+      r.silentReason = kNoProjectFile;
+      return false;
+    }
+    WaitCursor wait;
+    CVbProject project;
+    const bool read =
+        project.ReadVbProject(doc.devProjectFile, IsVbpProjectPath(doc.devProjectFile));
+    return BuildFromForms(doc, project, read, r);
+  }
+  if (IsDelphiLink(doc.devLinkKind)) {
+    if (doc.devProjectFile.empty()) {
+      r.silentReason = kNoProjectFile;
+      return false;
+    }
+    WaitCursor wait;
+    CDelphiProject project;
+    const bool read = project.ReadDelphiProject(doc.devProjectFile);
+    return BuildFromForms(doc, project, read, r);
+  }
+  r.silentReason = "le projet n'est li\xC3\xA9 \xC3\xA0 aucun projet de d\xC3\xA9veloppement";
+  return false;
+}
+
+bool HelpMapBuildStep(CVeldorDoc& doc) {
+  if (doc.allowVcLinkChanges == 0) return true;
+  // Without a link the command only removes an old map.
+  return BuildHelpMapInclude(doc) || doc.devLinkKind == 2;
+}
+
+bool ListLinkedHelpIds(const CVeldorDoc& doc, std::vector<std::string>& lines, std::string* error) {
+  lines.clear();
+  if (doc.devProjectFile.empty()) {
+    if (error != nullptr) *error = kNoProjectFile;
+    return false;
+  }
+  WaitCursor wait;
+  if (IsVisualBasicLink(doc.devLinkKind)) {
+    CVbProject project;
+    if (!project.ReadVbProject(doc.devProjectFile, IsVbpProjectPath(doc.devProjectFile))) {
+      if (error != nullptr) *error = project.error;
+      return false;
+    }
+    lines = ListVbHelpIds(project);
+    return true;
+  }
+  CDelphiProject project;
+  if (!project.ReadDelphiProject(doc.devProjectFile)) {
+    if (error != nullptr) *error = project.error;
+    return false;
+  }
+  lines = HelpIdListLines(project.CollectHelpIds());
+  return true;
+}
+
+}  // namespace veldor
