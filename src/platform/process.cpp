@@ -155,7 +155,11 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
 std::vector<std::string> ResolveProgram(const std::string& windowsName) {
   std::vector<std::string> words;
   if (windowsName.empty()) return words;
-  const auto mapped = SettingsStore::Instance().Find("Programmes", windowsName);
+  const SettingsStore& settings = SettingsStore::Instance();
+  auto mapped = settings.Find("Programmes", windowsName);
+  if (!mapped && FileNamePart(windowsName) != windowsName) {
+    mapped = settings.Find("Programmes", FileNamePart(windowsName));
+  }
   if (mapped && !mapped->empty()) {
     words = SplitCommandLine(*mapped);
     if (words.empty() || words[0].empty()) return {};

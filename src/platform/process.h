@@ -17,19 +17,25 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 // The arguments to start for a Windows program name: the settings section
 // "Programmes" maps the name as written (e.g. "hcw.exe") to a command of
 // this system, which may carry its own arguments (split like a command
-// line); without a key the name itself is used. The program is then looked
-// up on PATH unless it holds a '/'. Returns empty when nothing can run.
+// line); a name with a directory ("C:\TOOLS\PBRUSH.EXE") that has no key of
+// its own is looked up by its file name alone ("PBRUSH.EXE"). Without a key
+// the name itself is used. The program is then looked up on PATH unless it
+// holds a '/' (a relative one is taken from the current directory). Returns
+// empty when nothing can run.
 std::vector<std::string> ResolveProgram(const std::string& windowsName);
 
 struct ProcessResult {
   bool started = false;
-  int exitCode = -1;   // when waited for and exited normally
-  std::string error;   // why it could not be started (UTF-8)
+  int exitCode = -1;  // when waited for and exited normally
+  std::string error;  // why it could not be started (UTF-8)
 };
 
 // Splits `commandLine`, maps its first word with ResolveProgram, appends the
 // remaining words, and starts the program in `workingDirectory` ("" = the
-// current one). With `wait`, waits for the end without time limit.
+// current one). With `wait`, waits for the end without time limit; without,
+// the program is left running on its own and never becomes a zombie. The
+// program reads its standard input from /dev/null, shares standard output
+// and error, and inherits no other open file of this process.
 ProcessResult RunCommandLine(const std::string& commandLine, bool wait,
                              const std::string& workingDirectory = "");
 

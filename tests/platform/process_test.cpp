@@ -124,6 +124,12 @@ TEST_F(ProcessTest, ArgumentsArriveExactlyAndNothingIsInterpretedByAShell) {
   EXPECT_FALSE(PathExists("pwned"));
 }
 
+TEST_F(ProcessTest, AWindowsPathIsMappedByItsFileName) {
+  const ProcessResult result = RunCommandLine(R"("C:\Program Files\Hcw.exe" /C)", true);
+  ASSERT_TRUE(result.started) << result.error;
+  EXPECT_THAT(RecordedArguments(), ElementsAre("--first", "two words", "/C"));
+}
+
 TEST_F(ProcessTest, ProgramsOnThePathAreFound) {
   ASSERT_TRUE(MakeDirectory(temp_ / "bin"));
   ASSERT_TRUE(MoveFile(temp_ / "record.sh", temp_ / "bin/record.sh"));

@@ -4,9 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "platform/files.h"
+#include "platform/scoped_environment.h"
 #include "platform/temp_directory.h"
 
 namespace veldor {
@@ -193,29 +192,22 @@ TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughTheLink) {
 }
 
 TEST_F(SettingsFileTest, DefaultPathAndInstanceFollowTheEnvironment) {
-  const char* saved = std::getenv("VELDOR_INI");
-  const std::string previous = saved != nullptr ? saved : "";
-  ::setenv("VELDOR_INI", Path().c_str(), 1);
-  ASSERT_TRUE(WriteFile(Path(), "[Init]\nViewImage=0\n"));
-  SettingsStore::ResetInstance();
-  EXPECT_EQ(SettingsStore::DefaultPath(), Path());
-  EXPECT_EQ(SettingsStore::Instance().GetInt("Init", "ViewImage", 1), 0);
-
-  ::unsetenv("VELDOR_INI");
-  const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
-  const std::string previousXdg = savedXdg != nullptr ? savedXdg : "";
-  ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
-  EXPECT_EQ(SettingsStore::DefaultPath(), "/cfg/veldor/VELDOR.INI");
-  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored: only absolute paths count
-  EXPECT_EQ(SettingsStore::DefaultPath(),
-            std::string(std::getenv("HOME")) + "/.config/veldor/VELDOR.INI");
-  if (savedXdg != nullptr) {
-    ::setenv("XDG_CONFIG_HOME", previousXdg.c_str(), 1);
-  } else {
-    ::unsetenv("XDG_CONFIG_HOME");
+  {
+    ScopedEnvironment ini("VELDOR_INI", Path());
+    ASSERT_TRUE(WriteFile(Path(), "[Init]\nViewImage=0\n"));
+    SettingsStore::ResetInstance();
+    EXPECT_EQ(SettingsStore::DefaultPath(), Path());
+    EXPECT_EQ(SettingsStore::Instance().GetInt("Init", "ViewImage", 1), 0);
   }
-  if (saved != nullptr) ::setenv("VELDOR_INI", previous.c_str(), 1);
   SettingsStore::ResetInstance();
+  ScopedEnvironment noIni("VELDOR_INI", "");
+  ScopedEnvironment home("HOME", "/home/someone");
+  {
+    ScopedEnvironment xdg("XDG_CONFIG_HOME", "/cfg");
+    EXPECT_EQ(SettingsStore::DefaultPath(), "/cfg/veldor/VELDOR.INI");
+  }
+  ScopedEnvironment xdg("XDG_CONFIG_HOME", "relative");  // only absolute paths count
+  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/someone/.config/veldor/VELDOR.INI");
 }
 
 TEST(SettingsStoreTest, LineEndsAndByteOrderMarkSurviveARoundTrip) {
