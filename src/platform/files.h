@@ -25,8 +25,7 @@ bool ReadFile(const std::string& path, std::string& contents, std::string* reaso
 bool ReadFilePrefix(const std::string& path, std::size_t limit, std::string& contents,
                     std::string* reason = nullptr);
 // Creates or replaces `path` with `contents`.
-bool WriteFile(const std::string& path, const std::string& contents,
-               std::string* reason = nullptr);
+bool WriteFile(const std::string& path, const std::string& contents, std::string* reason = nullptr);
 // Writes `contents` to a temporary file beside `path`, flushes it to disk
 // and renames it to `path`: readers never see a half-written file.
 bool WriteFileDurably(const std::string& path, const std::string& contents,
