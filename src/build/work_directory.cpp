@@ -6,7 +6,9 @@
 
 namespace veldor {
 
-std::string DocumentDirectory(const CVeldorDoc& doc) { return DirectoryPart(doc.GetPathName()); }
+std::string DocumentDirectory(const CVeldorDoc& doc) {
+  return DirectoryPart(doc.GetPathName());
+}
 
 std::string WorkDirectory(const CVeldorDoc& doc) {
   if (!doc.rootDir.empty()) {

@@ -1,0 +1,221 @@
+#include "build/global_links.h"
+
+#include <deque>
+
+#include "build/rtf_escape.h"
+#include "model/document.h"
+#include "model/global_texte.h"
+#include "model/subject.h"
+
+namespace veldor {
+
+namespace {
+
+unsigned char FoldAscii(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+}  // namespace
+
+const char* SoundRoutineName(bool help32) {
+  return help32 ? "sndPlaySoundA" : "sndPlaySound";
+}
+
+void WriteLinkRtf(const CGlobalTexte& global, std::string_view matched, bool help32,
+                  std::string& out) {
+  const bool star = global.keepColour != 0;
+  switch (global.action) {
+    case kActionRien:
+      out += matched;
+      break;
+    case kActionSaut:
+      out += "{\\uldb ";
+      out += matched;
+      out += star ? "}{\\v  *" : "}{\\v  ";
+      out += global.target;
+      if (!global.windowName.empty()) out += ">" + global.windowName;
+      out += '}';
+      break;
+    case kActionSon:
+      out += "{\\uldb ";
+      out += matched;
+      out += star ? "}{\\v  * !" : "}{\\v   !";
+      out += SoundRoutineName(help32);
+      out += "(\"";
+      out += MacroEscape(global.soundOrCommand);
+      out += "\", 1)}";
+      break;
+    case kActionPopup:
+      out += "{\\ul ";
+      out += matched;
+      out += star ? "}{\\v *" : "}{\\v ";
+      out += global.target;
+      if (!global.windowName.empty()) out += ">" + global.windowName;
+      out += '}';
+      break;
+    case kActionImprime:
+      out += "{\\uldb ";
+      out += matched;
+      out += star ? "}{\\v  * !Print()}" : "}{\\v   !Print()}";
+      break;
+    case kActionQuitte:
+      out += "{\\uldb ";
+      out += matched;
+      out += star ? "}{\\v  * !exit()}" : "}{\\v   !exit()}";
+      break;
+    case kActionExecute:
+      out += "{\\uldb ";
+      out += matched;
+      out += star ? "}{\\v  * !ExecProgram(" : "}{\\v   !ExecProgram(";
+      out += MacroEscape(global.soundOrCommand);
+      out += ")}";
+      break;
+    default:
+      break;  // an unknown action drops the matched text
+  }
+}
+
+bool IsEscapedCharacterStart(std::string_view text, size_t pos) {
+  if (pos == 0 || pos >= text.size()) return true;
+  const size_t lowest = pos >= 5 ? pos - 5 : 0;
+  for (size_t q = pos; q-- > lowest;) {
+    if (text[q] != '\\') continue;
+    if (q + 1 < text.size() && text[q + 1] == '\'') return pos >= q + 4;
+    if (text.compare(q, 6, "\\line ") == 0) return pos >= q + 6;
+    return true;
+  }
+  return true;
+}
+
+GlobalLinker::GlobalLinker(const CGestGlobal& globals, bool help32) : help32_(help32) {
+  AddNode(0);
+  globals_.reserve(static_cast<size_t>(globals.count()));
+  for (int i = 0; i < globals.count(); ++i) {
+    globals_.push_back(*globals.GetAt(i));
+    escapedTexts_.push_back(RtfEscape(globals_.back().text));
+  }
+  for (int i = 0; i < static_cast<int>(globals_.size()); ++i) {
+    AddPattern(escapedTexts_[static_cast<size_t>(i)], i,
+               globals_[static_cast<size_t>(i)].caseSensitive != 0);
+  }
+  Link();
+}
+
+int GlobalLinker::AddNode(int depth) {
+  const int node = static_cast<int>(depth_.size());
+  next_.resize(next_.size() + kAlphabet, -1);
+  fail_.push_back(0);
+  depth_.push_back(depth);
+  output_.push_back(-1);
+  patternsAt_.emplace_back();
+  return node;
+}
+
+void GlobalLinker::AddPattern(const std::string& escaped, int global, bool caseSensitive) {
+  if (escaped.empty()) return;  // an empty global string never matches
+  int node = 0;
+  for (char ch : escaped) {
+    const unsigned char c = FoldAscii(static_cast<unsigned char>(ch));
+    if (c >= kAlphabet) return;  // cannot happen: escaped text is ASCII
+    int32_t& slot = next_[static_cast<size_t>(node) * kAlphabet + c];
+    if (slot < 0) {
+      const int child = AddNode(depth_[static_cast<size_t>(node)] + 1);
+      next_[static_cast<size_t>(node) * kAlphabet + c] = child;  // AddNode may move next_
+      node = child;
+    } else {
+      node = slot;
+    }
+  }
+  patternsAt_[static_cast<size_t>(node)].push_back({global, caseSensitive});
+  ++patternCount_;
+}
+
+void GlobalLinker::Link() {
+  std::deque<int> queue;
+  for (int c = 0; c < kAlphabet; ++c) {
+    int32_t& slot = next_[static_cast<size_t>(c)];
+    if (slot < 0) {
+      slot = 0;
+    } else {
+      fail_[static_cast<size_t>(slot)] = 0;
+      queue.push_back(slot);
+    }
+  }
+  while (!queue.empty()) {
+    const int node = queue.front();
+    queue.pop_front();
+    const size_t n = static_cast<size_t>(node);
+    output_[n] = patternsAt_[n].empty() ? output_[static_cast<size_t>(fail_[n])] : node;
+    const size_t failRow = static_cast<size_t>(fail_[n]) * kAlphabet;
+    for (int c = 0; c < kAlphabet; ++c) {
+      int32_t& slot = next_[n * kAlphabet + static_cast<size_t>(c)];
+      if (slot < 0) {
+        slot = next_[failRow + static_cast<size_t>(c)];
+      } else {
+        fail_[static_cast<size_t>(slot)] = next_[failRow + static_cast<size_t>(c)];
+        queue.push_back(slot);
+      }
+    }
+  }
+}
+
+bool GlobalLinker::FindFirst(std::string_view text, size_t from, size_t& start, size_t& length,
+                             int& global) const {
+  bool found = false;
+  int32_t state = 0;
+  for (size_t i = from; i < text.size(); ++i) {
+    const unsigned char c = FoldAscii(static_cast<unsigned char>(text[i]));
+    state = c < kAlphabet ? next_[static_cast<size_t>(state) * kAlphabet + c] : 0;
+    // Patterns ending here, longest first, so their starts grow.
+    for (int32_t node = output_[static_cast<size_t>(state)]; node >= 0;
+         node = output_[static_cast<size_t>(fail_[static_cast<size_t>(node)])]) {
+      const size_t len = static_cast<size_t>(depth_[static_cast<size_t>(node)]);
+      const size_t at = i + 1 - len;
+      if (found && at > start) break;
+      if (!IsEscapedCharacterStart(text, at)) continue;
+      for (const Pattern& p : patternsAt_[static_cast<size_t>(node)]) {
+        if (found && at == start && p.global >= global) break;
+        if (p.caseSensitive &&
+            text.compare(at, len, escapedTexts_[static_cast<size_t>(p.global)]) != 0) {
+          continue;
+        }
+        found = true;
+        start = at;
+        length = len;
+        global = p.global;
+        break;
+      }
+    }
+    // Any occurrence still to come starts at or after the beginning of the
+    // prefix the automaton holds now.
+    if (found && i + 1 - static_cast<size_t>(depth_[static_cast<size_t>(state)]) > start) break;
+  }
+  return found;
+}
+
+void GlobalLinker::Substitute(std::string_view escaped, std::string& out) const {
+  if (patternCount_ == 0) {
+    out += escaped;
+    return;
+  }
+  size_t pos = 0;
+  while (pos < escaped.size()) {
+    size_t start = 0;
+    size_t length = 0;
+    int global = 0;
+    if (!FindFirst(escaped, pos, start, length, global)) break;
+    out.append(escaped, pos, start - pos);
+    WriteLinkRtf(globals_[static_cast<size_t>(global)], escaped.substr(start, length), help32_,
+                 out);
+    pos = start + length;
+  }
+  if (pos < escaped.size()) out.append(escaped, pos);
+}
+
+std::string SubstituteGlobals(std::string_view escaped, const CVeldorDoc& doc) {
+  std::string out;
+  GlobalLinker(doc.globals, doc.help32 != 0).Substitute(escaped, out);
+  return out;
+}
+
+}  // namespace veldor
