@@ -63,17 +63,21 @@ std::string SubjectCountsText(const CVeldorDoc& doc, int& total) {
     if (counts[static_cast<size_t>(code)] == 0) continue;
     if (!text.empty()) text += ", ";
     text += code < kSubjectTypeCount ? Cp1252ToUtf8(SubjectTypeDisplayName(code)) : "other";
-    text += " " + std::to_string(counts[static_cast<size_t>(code)]);
+    text += ' ';
+    text += std::to_string(counts[static_cast<size_t>(code)]);
   }
   return text;
 }
 
+// The first ten names, joined; "..." stands for the others.
 std::string JoinedNames(const std::vector<std::string>& names) {
+  constexpr size_t kShown = 10;
   std::string text;
-  for (const std::string& name : names) {
-    if (!text.empty()) text += ", ";
-    text += Cp1252ToUtf8(name);
+  for (size_t i = 0; i < names.size() && i < kShown; ++i) {
+    if (i > 0) text += ", ";
+    text += Cp1252ToUtf8(names[i]);
   }
+  if (names.size() > kShown) text += ", ...";
   return text;
 }
 
