@@ -1,0 +1,184 @@
+// The RTF file that our own help build writes for a project reads back
+// into the same topics: the same names, the same texts paragraph by
+// paragraph (line ends aside) and jumps that lead to the same topics.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "build/error_list.h"
+#include "build/project_rtf.h"
+#include "exchange/rtf_importer.h"
+#include "exchange_test_support.h"
+#include "model/project_json.h"
+#include "platform/files.h"
+#include "platform/recording_messages.h"
+#include "platform/temp_directory.h"
+
+namespace veldor {
+namespace {
+
+std::string WithoutCarriageReturns(std::string text) {
+  std::erase(text, '\r');
+  return text;
+}
+
+// The non-empty paragraphs of a topic: the displayed texts of the subjects
+// up to each one that ends a paragraph.
+std::vector<std::string> Paragraphs(const CTopic& topic) {
+  std::vector<std::string> paragraphs;
+  std::string current;
+  for (int i = 0; i < topic.subjectCount(); ++i) {
+    const CTypeEdit& subject = *topic.GetSubject(i);
+    current += WithoutCarriageReturns(subject.GetText());
+    if (subject.flags & kFlagParagraphEnd) {
+      if (!current.empty()) paragraphs.push_back(current);
+      current.clear();
+    }
+  }
+  if (!current.empty()) paragraphs.push_back(current);
+  return paragraphs;
+}
+
+// The topic a target leads to: the one of that name, or the one that has
+// it among its references.
+std::string TopicOf(const std::string& target, const std::vector<const CTopic*>& topics) {
+  if (target.empty()) return "";
+  for (const CTopic* topic : topics) {
+    if (topic->name == target) return topic->name;
+  }
+  for (const CTopic* topic : topics) {
+    std::string refs = ";" + topic->references + ";";
+    if (refs.find(";" + target + ";") != std::string::npos) return topic->name;
+  }
+  return "";
+}
+
+struct Link {
+  int type;
+  std::string label;  // the jump's text or the image's file
+  std::string topic;  // the topic it leads to, "" for none
+  bool operator==(const Link&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Link& l) {
+  return out << "{" << l.type << ", " << l.label << " -> " << l.topic << "}";
+}
+
+bool LeadsToTopic(const CTypeEdit& s) {
+  return s.action == kActionSaut || s.action == kActionPopup;
+}
+
+// The jumps and images of a topic with the topic each leads to.
+std::vector<Link> Links(const CTopic& topic, const std::vector<const CTopic*>& topics) {
+  std::vector<Link> links;
+  for (int i = 0; i < topic.subjectCount(); ++i) {
+    const CTypeEdit& s = *topic.GetSubject(i);
+    if (s.typeCode != kTypeJump && s.typeCode != kTypeBitMap) continue;
+    const std::string label = s.typeCode == kTypeJump ? s.GetText() : s.title;
+    links.push_back({s.typeCode, label, LeadsToTopic(s) ? TopicOf(s.target, topics) : ""});
+  }
+  return links;
+}
+
+// `part` in order within `whole`.
+bool IsSubsequence(const std::vector<Link>& part, const std::vector<Link>& whole) {
+  std::size_t next = 0;
+  for (const Link& link : whole) {
+    if (next < part.size() && link == part[next]) ++next;
+  }
+  return next == part.size();
+}
+
+std::vector<const CTopic*> TopicsOf(const CVeldorDoc& doc) {
+  std::vector<const CTopic*> topics;
+  for (int i = 0; i < doc.topicCount(); ++i) topics.push_back(doc.GetTopic(i));
+  return topics;
+}
+
+// Builds the RTF file of `doc`, reads it back into `importer` and compares.
+void ExpectRoundTrip(CVeldorDoc& doc, RtfImporter& importer) {
+  TempDirectory dir;
+  doc.rootDir = dir.path();
+  RecordingMessages messages;
+  CErrorList errors;
+  {
+    ScopedCurrentDirectory inTemp(dir.path());
+    ASSERT_TRUE(BuildRtf(doc, errors));
+  }
+  const std::string rtf = testing::FileContents(dir / (doc.projectName + ".RTF"));
+  ASSERT_FALSE(rtf.empty());
+
+  ASSERT_TRUE(importer.Parse(rtf));
+  EXPECT_TRUE(messages.messages.empty());
+  ASSERT_EQ(importer.TopicCount(), doc.topicCount());
+  std::vector<const CTopic*> imported;
+  for (int i = 0; i < importer.TopicCount(); ++i) imported.push_back(importer.GetTopic(i));
+  const std::vector<const CTopic*> original = TopicsOf(doc);
+
+  for (int i = 0; i < doc.topicCount(); ++i) {
+    const CTopic& before = *original[static_cast<size_t>(i)];
+    const CTopic& after = *imported[static_cast<size_t>(i)];
+    SCOPED_TRACE(before.name);
+    EXPECT_EQ(after.name, before.name);
+    EXPECT_EQ(Paragraphs(after), Paragraphs(before));
+    // Every jump and image of the project, in order, leads to the same
+    // topic; the jumps the global strings add lead to existing topics.
+    const std::vector<Link> linksAfter = Links(after, imported);
+    EXPECT_TRUE(IsSubsequence(Links(before, original), linksAfter))
+        << ::testing::PrintToString(Links(before, original)) << "\n"
+        << ::testing::PrintToString(linksAfter);
+    for (const Link& link : linksAfter) {
+      const bool macro = link.topic.empty();
+      if (!macro) {
+        EXPECT_FALSE(TopicOf(link.topic, imported).empty()) << link;
+      }
+    }
+  }
+}
+
+TEST(RtfRoundTrip, DemoProject) {
+  std::string json;
+  ASSERT_TRUE(ReadFile(std::string(VELDOR_SOURCE_DIR) + "/examples/demo/demo.json", json));
+  CVeldorDoc doc;
+  std::string error;
+  ASSERT_TRUE(ProjectFromJsonText(json, doc, &error)) << error;
+  ASSERT_GT(doc.topicCount(), 10);
+  RtfImporter importer;
+  ExpectRoundTrip(doc, importer);
+}
+
+// Texts that need escaping, line ends, all link kinds and a reference
+// string, in a project built here.
+TEST(RtfRoundTrip, ConstructedProject) {
+  CVeldorDoc doc;
+  doc.projectName = "RT";
+  CTopic& a = testing::AddTopic(doc, "IDH_A");
+  a.title = "\xC9t\xE9";
+  a.references = "ALIAS_A;IDH_A2";
+  testing::AddSubject(a, kTypeTitre, "Titre \xE9l\xE9gant {a} \\b\\");
+  CTypeEdit& run = testing::AddSubject(a, kTypeTexte, "deux\r\nlignes\net un CR\r seul ");
+  run.flags = 0;
+  testing::AddSubject(a, kTypeJump, "vers B").target = "IDH_B";
+  CTypeEdit& popup = testing::AddSubject(a, kTypeJump, "pop");
+  popup.action = kActionPopup;
+  popup.target = "IDH_B";
+  popup.linkMark = 2;
+  testing::AddSubject(a, kTypeJump, "imprimer").action = kActionImprime;
+  CTopic& b = testing::AddTopic(doc, "IDH_B");
+  CTypeEdit& image = testing::AddSubject(b, kTypeBitMap, "L\xE9gende");
+  image.title = "D:\\IMG\\A.BMP";
+  image.action = kActionSaut;
+  image.target = "IDH_A";
+  image.windowName = "second";
+  testing::AddSubject(b, kTypeBitMap, "").title = "B.BMP";
+  testing::AddSubject(b, kTypeIndent, "retour").flags = kFlagParagraphEnd | kFlagBox;
+  RtfImporter importer;
+  ExpectRoundTrip(doc, importer);
+  ASSERT_EQ(importer.TopicCount(), 2);
+  // The reference string and the window of a link come back too.
+  EXPECT_EQ(importer.GetTopic(0)->references, "ALIAS_A;IDH_A2");
+  EXPECT_EQ(importer.GetTopic(1)->GetSubject(0)->windowName, "second");
+}
+
+}  // namespace
+}  // namespace veldor
