@@ -1,0 +1,14 @@
+INVOICE.FRM
+Customer.Frm
+Forms\SEARCH.FRM
+BINARY.FRM
+MISSING.FRM
+C:\VB\GRID.VBX
+C:\VB\CMDIALOG.VBX
+INVOICE.BAS
+ProjWinSize=152,402,248,215
+ProjWinShow=2
+IconForm="frmInvoice"
+Title="Factures"
+HelpFile="INVOICE.HLP"
+ExeName="INVOICE.EXE"
