@@ -30,10 +30,17 @@ int RunDump(const std::vector<std::string>& args, const CliOptions&) {
 }
 
 int RunLoad(const std::vector<std::string>& args, const CliOptions&) {
+  // The JSON form of the largest project the model holds is about 100 MB;
+  // a file larger than the limit of project files is refused.
   std::string text;
   std::string reason;
-  if (!ReadFile(args[0], text, &reason)) {
+  if (!ReadFilePrefix(args[0], kMaxProjectFileSize + 1, text, &reason)) {
     CliError(args[0] + ": " + reason);
+    return 1;
+  }
+  if (text.size() > kMaxProjectFileSize) {
+    CliError(args[0] + ": the file is larger than " +
+             std::to_string(kMaxProjectFileSize / (1024 * 1024)) + " MB");
     return 1;
   }
   CVeldorDoc doc;
