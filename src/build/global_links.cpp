@@ -88,22 +88,32 @@ bool IsEscapedCharacterStart(std::string_view text, size_t pos) {
 }
 
 GlobalLinker::GlobalLinker(const CGestGlobal& globals, bool help32) : help32_(help32) {
-  AddNode(0);
   globals_.reserve(static_cast<size_t>(globals.count()));
   for (int i = 0; i < globals.count(); ++i) {
     globals_.push_back(*globals.GetAt(i));
     escapedTexts_.push_back(RtfEscape(globals_.back().text));
   }
-  for (int i = 0; i < static_cast<int>(globals_.size()); ++i) {
-    AddPattern(escapedTexts_[static_cast<size_t>(i)], i,
-               globals_[static_cast<size_t>(i)].caseSensitive != 0);
+  // A class for every (folded) byte the patterns use; escaped text is
+  // ASCII, so there are fewer than 128.
+  for (const std::string& escaped : escapedTexts_) {
+    for (char ch : escaped) {
+      const unsigned char c = FoldAscii(static_cast<unsigned char>(ch));
+      if (classOf_[c] == 0 && classCount_ < 256) classOf_[c] = static_cast<uint8_t>(classCount_++);
+    }
+  }
+  for (int c = 'A'; c <= 'Z'; ++c)
+    classOf_[static_cast<size_t>(c)] = classOf_[FoldAscii(static_cast<unsigned char>(c))];
+
+  AddNode(0);
+  for (size_t i = 0; i < globals_.size(); ++i) {
+    AddPattern(escapedTexts_[i], static_cast<int>(i), globals_[i].caseSensitive != 0);
   }
   Link();
 }
 
 int GlobalLinker::AddNode(int depth) {
   const int node = static_cast<int>(depth_.size());
-  next_.resize(next_.size() + kAlphabet, -1);
+  next_.resize(next_.size() + classCount_, -1);
   fail_.push_back(0);
   depth_.push_back(depth);
   output_.push_back(-1);
@@ -115,15 +125,14 @@ void GlobalLinker::AddPattern(const std::string& escaped, int global, bool caseS
   if (escaped.empty()) return;  // an empty global string never matches
   int node = 0;
   for (char ch : escaped) {
-    const unsigned char c = FoldAscii(static_cast<unsigned char>(ch));
-    if (c >= kAlphabet) return;  // cannot happen: escaped text is ASCII
-    int32_t& slot = next_[static_cast<size_t>(node) * kAlphabet + c];
-    if (slot < 0) {
+    const size_t slot =
+        static_cast<size_t>(node) * classCount_ + classOf_[static_cast<unsigned char>(ch)];
+    if (next_[slot] < 0) {
       const int child = AddNode(depth_[static_cast<size_t>(node)] + 1);
-      next_[static_cast<size_t>(node) * kAlphabet + c] = child;  // AddNode may move next_
+      next_[slot] = child;
       node = child;
     } else {
-      node = slot;
+      node = next_[slot];
     }
   }
   patternsAt_[static_cast<size_t>(node)].push_back({global, caseSensitive});
@@ -132,8 +141,8 @@ void GlobalLinker::AddPattern(const std::string& escaped, int global, bool caseS
 
 void GlobalLinker::Link() {
   std::deque<int> queue;
-  for (int c = 0; c < kAlphabet; ++c) {
-    int32_t& slot = next_[static_cast<size_t>(c)];
+  for (size_t c = 0; c < classCount_; ++c) {
+    int32_t& slot = next_[c];
     if (slot < 0) {
       slot = 0;
     } else {
@@ -146,13 +155,13 @@ void GlobalLinker::Link() {
     queue.pop_front();
     const size_t n = static_cast<size_t>(node);
     output_[n] = patternsAt_[n].empty() ? output_[static_cast<size_t>(fail_[n])] : node;
-    const size_t failRow = static_cast<size_t>(fail_[n]) * kAlphabet;
-    for (int c = 0; c < kAlphabet; ++c) {
-      int32_t& slot = next_[n * kAlphabet + static_cast<size_t>(c)];
+    const size_t failRow = static_cast<size_t>(fail_[n]) * classCount_;
+    for (size_t c = 0; c < classCount_; ++c) {
+      int32_t& slot = next_[n * classCount_ + c];
       if (slot < 0) {
-        slot = next_[failRow + static_cast<size_t>(c)];
+        slot = next_[failRow + c];
       } else {
-        fail_[static_cast<size_t>(slot)] = next_[failRow + static_cast<size_t>(c)];
+        fail_[static_cast<size_t>(slot)] = next_[failRow + c];
         queue.push_back(slot);
       }
     }
@@ -164,8 +173,8 @@ bool GlobalLinker::FindFirst(std::string_view text, size_t from, size_t& start, 
   bool found = false;
   int32_t state = 0;
   for (size_t i = from; i < text.size(); ++i) {
-    const unsigned char c = FoldAscii(static_cast<unsigned char>(text[i]));
-    state = c < kAlphabet ? next_[static_cast<size_t>(state) * kAlphabet + c] : 0;
+    state = next_[static_cast<size_t>(state) * classCount_ +
+                  classOf_[static_cast<unsigned char>(text[i])]];
     // Patterns ending here, longest first, so their starts grow.
     for (int32_t node = output_[static_cast<size_t>(state)]; node >= 0;
          node = output_[static_cast<size_t>(fail_[static_cast<size_t>(node)])]) {

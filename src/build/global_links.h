@@ -2,15 +2,16 @@
 // subjects.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/global_texte.h"
+
 namespace veldor {
 
-class CGestGlobal;
-class CGlobalTexte;
 class CVeldorDoc;
 
 // "sndPlaySoundA" for 32-bit help, else "sndPlaySound".
@@ -42,7 +43,6 @@ class GlobalLinker {
   void Substitute(std::string_view escaped, std::string& out) const;
 
  private:
-  static constexpr int kAlphabet = 128;
   struct Pattern {
     int global = 0;  // index in globals_
     bool caseSensitive = false;
@@ -59,7 +59,11 @@ class GlobalLinker {
   std::vector<std::string> escapedTexts_;
   bool help32_ = false;
   int patternCount_ = 0;
-  // Automaton: node n's transitions are next_[n * kAlphabet + c].
+  // Bytes are folded to lower case and mapped to classes: one per byte
+  // that occurs in some pattern, class 0 for all others.
+  std::array<uint8_t, 256> classOf_{};
+  size_t classCount_ = 1;
+  // Automaton: node n's transitions are next_[n * classCount_ + class].
   std::vector<int32_t> next_;
   std::vector<int32_t> fail_;
   std::vector<int32_t> depth_;

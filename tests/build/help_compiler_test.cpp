@@ -1,0 +1,271 @@
+#include "build/help_compiler.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "build/build_commands.h"
+#include "build/build_flag.h"
+#include "build/build_test_support.h"
+#include "build/error_list.h"
+#include "model/document.h"
+#include "platform/process.h"
+#include "platform/recording_messages.h"
+#include "platform/scoped_environment.h"
+#include "platform/settings_store.h"
+#include "platform/temp_directory.h"
+
+namespace veldor {
+namespace {
+
+using testing::AddSubject;
+using testing::AddTopic;
+using ::testing::ElementsAre;
+using testing::FileText;
+using testing::MakeSubject;
+
+// The compiled file's time stamp set by the fake compiler.
+constexpr int64_t kCompiledTime = 981173106;  // 2001-02-03 04:05:06 UTC
+
+// A fake help compiler: records its arguments and directory, tells whether
+// an old compiled file was still there, writes the compiled file in the
+// current directory and an error log where the help project asks.
+constexpr const char* kFakeCompiler = R"(#!/bin/sh
+dir=$(dirname "$0")
+printf '%s\n' "$@" > "$dir/args.txt"
+pwd > "$dir/cwd.txt"
+for hpj; do :; done
+base=$(basename "$hpj" .HPJ)
+[ -e "$base.HLP" ] && echo stale > "$dir/stale.txt"
+[ -f "$hpj" ] || exit 1
+printf 'compiled %s\n' "$base" > "$base.HLP"
+touch -d '@981173106' "$base.HLP"
+log=$(sed -n 's/^ERRORLOG=//p' "$hpj")
+printf 'HC3025: Warning: topic #3 of %s.RTF : Jump to undefined Topic ID.\r\n\r\nHC1002: Note: Using existing phrase table\r\n' "$base" > "$log"
+)";
+
+// A fake help viewer: records its arguments and directory.
+constexpr const char* kFakeViewer = R"(#!/bin/sh
+pwd > "$(dirname "$0")/viewer-cwd.txt"
+printf '%s\n' "$@" > "$(dirname "$0")/viewer-args.tmp"
+mv "$(dirname "$0")/viewer-args.tmp" "$(dirname "$0")/viewer-args.txt"
+)";
+
+class HelpCompilerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(temp_.path().empty());
+    for (const char* dir : {"work", "program", "project", "tools"}) {
+      ASSERT_TRUE(MakeDirectory(temp_ / dir));
+    }
+    WriteScript("tools/fakehc.sh", kFakeCompiler);
+    WriteScript("tools/viewer.sh", kFakeViewer);
+    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI",
+                          "[Programmes]\r\n"
+                          "hcw.exe=" +
+                              temp_ / "tools/fakehc.sh" +
+                              "\r\n"
+                              "hcpvel.pif=" +
+                              temp_ / "tools/fakehc.sh" +
+                              "\r\n"
+                              "hcvel.pif=" +
+                              temp_ / "tools/absent.sh" +
+                              "\r\n"
+                              "winhlp32.exe=" +
+                              temp_ / "tools/viewer.sh" +
+                              "\r\n"
+                              "winhelp.exe=" +
+                              temp_ / "tools/absent.sh" + "\r\n"));
+    SettingsStore::ResetInstance();
+
+    doc_.projectName = "DEMO";
+    doc_.rootDir = work_;
+    doc_.errorLogFile = "DEMO.ERR";
+    doc_.helpCompiler = 2;
+    doc_.buildTextIndex = 1;
+    // Eight topics, given in reverse order so that the build sorts them;
+    // the seventh in sorted order has a subject without a face name.
+    for (int i = 8; i >= 1; --i) {
+      CTopic& topic = AddTopic(doc_, "IDH_" + std::to_string(i));
+      topic.browse = std::to_string(i);
+      topic.keywords = {"mot" + std::to_string(i)};
+      AddSubject(topic, MakeSubject(kTypeTexte, "texte"));
+      if (i == 7) AddSubject(topic, MakeSubject(kTypeTexte, "sans")).style.SetFaceName("");
+    }
+    ASSERT_TRUE(doc_.Save(temp_ / "project/DEMO.ehe"));
+  }
+  void TearDown() override { SettingsStore::ResetInstance(); }
+
+  void WriteScript(const std::string& name, const std::string& text) {
+    ASSERT_TRUE(WriteFile(temp_ / name, text));
+    ASSERT_EQ(::chmod((temp_ / name).c_str(), 0755), 0);
+  }
+  static std::string Canonical(const std::string& path) {
+    return std::filesystem::weakly_canonical(path).string();
+  }
+
+  TempDirectory temp_;
+  const std::string work_ = temp_ / "work";
+  ScopedEnvironment ini_{"VELDOR_INI", temp_ / "VELDOR.INI"};
+  ScopedEnvironment programDir_{"VELDOR_PROGRAM_DIR", temp_ / "program"};
+  CVeldorDoc doc_;
+  CErrorList errors_;
+  RecordingMessages messages_;
+};
+
+TEST_F(HelpCompilerTest, CommandLineOfEachCompiler) {
+  EXPECT_EQ(CompilerCommandLine(doc_), "hcw.exe /C /M /A /E " + work_ + "/DEMO.HPJ");
+  doc_.helpCompiler = 1;
+  EXPECT_EQ(CompilerCommandLine(doc_), "hcpvel.pif " + work_ + "/DEMO.HPJ");
+  for (uint16_t other : {0, 3, 65535}) {
+    doc_.helpCompiler = other;
+    EXPECT_EQ(CompilerCommandLine(doc_), "hcvel.pif " + work_ + "/DEMO.HPJ");
+  }
+  CVeldorDoc unsaved;
+  unsaved.projectName = "DEMO";
+  EXPECT_EQ(CompilerCommandLine(unsaved), "hcvel.pif DEMO.HPJ");
+  // A work directory with blanks stays one argument.
+  ASSERT_TRUE(MakeDirectory(temp_ / "mon aide"));
+  unsaved.rootDir = temp_ / "mon aide";
+  EXPECT_EQ(CompilerCommandLine(unsaved), "hcvel.pif \"" + temp_ / "mon aide/DEMO.HPJ\"");
+  EXPECT_THAT(SplitCommandLine(CompilerCommandLine(unsaved)),
+              ElementsAre("hcvel.pif", temp_ / "mon aide/DEMO.HPJ"));
+}
+
+TEST_F(HelpCompilerTest, QuotedArgumentsSplitBackUnchanged) {
+  for (const std::string& argument :
+       {std::string("plain"), std::string("two words"), std::string(""), std::string("a\"b"),
+        std::string("trailing\\"), std::string("sp ace\\"), std::string("x\\\\\"y z"),
+        std::string("\t")}) {
+    EXPECT_THAT(SplitCommandLine("prog " + QuoteCommandArgument(argument) + " next"),
+                ElementsAre("prog", argument, "next"))
+        << QuoteCommandArgument(argument);
+  }
+  EXPECT_EQ(QuoteCommandArgument("D:\\AIDE\\DEMO.HPJ"), "D:\\AIDE\\DEMO.HPJ");
+}
+
+TEST_F(HelpCompilerTest, BuildAllCompilesCopiesAndLeadsErrorsBackToTopics) {
+  ASSERT_TRUE(WriteFile(temp_ / "program/DEMO.HLP", "old"));
+  ASSERT_TRUE(WriteFile(temp_ / "project/DEMO.HLP", "old copy"));
+  const std::string before = CurrentDirectory();
+  int helpMapRuns = 0;
+  const HelpMapStep helpMap = [&](CVeldorDoc&) {
+    ++helpMapRuns;
+    return true;
+  };
+
+  ASSERT_TRUE(CommandBuildAll(doc_, errors_, helpMap));
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_EQ(helpMapRuns, 0);  // the project does not allow Visual C++ link changes
+  EXPECT_EQ(CurrentDirectory(), before);
+  EXPECT_FALSE(IsCompiling());
+  EXPECT_EQ(messages_.waitDepth, 0);
+
+  // The compiler ran in the program directory on the help project of the
+  // work directory, after the old compiled file was deleted.
+  EXPECT_EQ(FileText(temp_ / "tools/args.txt"), "/C\n/M\n/A\n/E\n" + work_ + "/DEMO.HPJ\n");
+  std::string cwd = FileText(temp_ / "tools/cwd.txt");
+  if (!cwd.empty()) cwd.pop_back();  // the line feed
+  EXPECT_EQ(Canonical(cwd), Canonical(temp_ / "program"));
+  EXPECT_FALSE(FileExists(temp_ / "tools/stale.txt"));
+  for (const char* made :
+       {"DEMO.HPJ", "DEMO.BAT", "DEMO.RTF", "topic.ref", "DEMO.IND", "DEMO.KEY"}) {
+    EXPECT_TRUE(FileExists(work_ + "/" + made)) << made;
+  }
+  EXPECT_TRUE(FileExists(temp_ / "program/DEMO.000"));
+
+  // The compiled file is copied beside the project with its time stamp.
+  EXPECT_EQ(FileText(temp_ / "project/DEMO.HLP"), "compiled DEMO\n");
+  EXPECT_EQ(FileModificationTime(temp_ / "project/DEMO.HLP"), kCompiledTime);
+  EXPECT_EQ(FileModificationTime(temp_ / "program/DEMO.HLP"), kCompiledTime);
+
+  ASSERT_THAT(errors_.lines(),
+              ElementsAre("topic...7 VELDOR Nom Font Vide",
+                          "HC3025: Warning: topic #3 of DEMO.RTF : Jump to undefined Topic ID.",
+                          "HC1002: Note: Using existing phrase table"));
+  auto target = errors_.OpenFromErrorLine(errors_.lines()[0], doc_);
+  ASSERT_TRUE(target.has_value());
+  EXPECT_EQ(target->topicName, "IDH_7");
+  target = errors_.OpenFromErrorLine(errors_.lines()[1], doc_);
+  ASSERT_TRUE(target.has_value());
+  EXPECT_EQ(target->topicName, "IDH_3");
+  EXPECT_EQ(target->topicIndex, 2);
+  EXPECT_FALSE(errors_.OpenFromErrorLine(errors_.lines()[2], doc_).has_value());
+
+  // With the link option, the help-map step runs first.
+  doc_.allowVcLinkChanges = 1;
+  ASSERT_TRUE(CommandBuildAll(doc_, errors_, helpMap));
+  EXPECT_EQ(helpMapRuns, 1);
+  EXPECT_FALSE(CommandBuildAll(doc_, errors_, [](CVeldorDoc&) { return false; }));
+}
+
+TEST_F(HelpCompilerTest, ACompilerThatCannotStartIsReported) {
+  doc_.helpCompiler = 0;  // hcvel.pif names a missing program
+  ASSERT_TRUE(WriteFile(temp_ / "program/DEMO.HLP", "old"));
+  EXPECT_FALSE(CommandCompileHelp(doc_, errors_));
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_EQ(messages_.messages[0].text, "Erreur de lancement compilateur d'aide");
+  EXPECT_EQ(messages_.messages[0].icon, MessageIcon::Error);
+  EXPECT_FALSE(IsCompiling());
+  EXPECT_FALSE(FileExists(temp_ / "program/DEMO.HLP"));  // no stale file is copied
+  EXPECT_FALSE(FileExists(temp_ / "project/DEMO.HLP"));
+  EXPECT_FALSE(FileExists(work_ + "/DEMO.KEY"));  // no text index either
+  EXPECT_TRUE(errors_.lines().empty());
+}
+
+TEST_F(HelpCompilerTest, NothingStartsWhileCompiling) {
+  errors_.AddErrorLine("kept");
+  CompilingScope compiling;
+  EXPECT_FALSE(CommandCompileHelp(doc_, errors_));
+  EXPECT_FALSE(CommandBuildAll(doc_, errors_));
+  EXPECT_THAT(errors_.lines(), ElementsAre("kept"));
+  EXPECT_FALSE(FileExists(temp_ / "tools/args.txt"));
+  // "Fait HPJ" keeps the list; "Fait RTF" clears it.
+  EXPECT_TRUE(CommandBuildHelpProject(doc_));
+  EXPECT_THAT(errors_.lines(), ElementsAre("kept"));
+  EXPECT_TRUE(CommandBuildRtf(doc_, errors_));
+  EXPECT_THAT(errors_.lines(), ElementsAre("topic...7 VELDOR Nom Font Vide"));
+}
+
+TEST_F(HelpCompilerTest, CompilerErrorLogIsReadUpToItsLimit) {
+  std::string log;
+  while (log.size() < 40000) log += "HC9999: ligne " + std::to_string(log.size()) + "\n";
+  ASSERT_TRUE(WriteFile(work_ + "/DEMO.ERR", log));
+  ASSERT_TRUE(WriteFile(work_ + "/topic.ref", "1 :IDH_1\n"));
+  ASSERT_TRUE(LoadCompilerErrors(doc_, errors_));
+  size_t bytes = 0;
+  for (const std::string& line : errors_.lines()) bytes += line.size() + 1;
+  EXPECT_LE(bytes, 32001u);
+  EXPECT_GT(bytes, 31900u);
+  EXPECT_EQ(errors_.topicNumbers().at("1"), "IDH_1");
+
+  doc_.errorLogFile = "absent.log";
+  CErrorList other;
+  EXPECT_FALSE(LoadCompilerErrors(doc_, other));
+  EXPECT_TRUE(other.lines().empty());
+}
+
+TEST_F(HelpCompilerTest, TestHelpStartsTheViewerOnTheCompiledFile) {
+  EXPECT_FALSE(TestHelp(doc_));  // nothing compiled yet: nothing happens
+  EXPECT_TRUE(messages_.messages.empty());
+
+  ASSERT_TRUE(WriteFile(temp_ / "project/DEMO.HLP", "help"));
+  doc_.help32 = 1;
+  ASSERT_TRUE(TestHelp(doc_));
+  for (int i = 0; i < 100 && !FileExists(temp_ / "tools/viewer-args.txt"); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(FileText(temp_ / "tools/viewer-args.txt"), temp_ / "project/DEMO.HLP\n");
+
+  doc_.help32 = 0;  // winhelp.exe names a missing program
+  EXPECT_FALSE(TestHelp(doc_));
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_THAT(messages_.messages[0].text, ::testing::StartsWith("Impossible de lancer"));
+}
+
+}  // namespace
+}  // namespace veldor
