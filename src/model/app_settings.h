@@ -12,6 +12,54 @@ namespace veldor {
 
 class SettingsStore;
 
+// Sections and keys of the settings store used outside the style defaults.
+inline constexpr const char* kSectionInit = "Init";
+inline constexpr const char* kSectionSearch = "Recherche";
+inline constexpr const char* kSectionCombo = "COMBO";
+inline constexpr const char* kSectionTools = "Outils";
+inline constexpr const char* kSectionImport = "IMPORT";
+inline constexpr const char* kSectionFile = "Fichier";
+inline constexpr const char* kSectionRecentFiles = "Recent File List";
+
+// "Init": display options of the subject list (default 1 each).
+inline constexpr const char* kKeyViewRappel = "ViewRappel";
+inline constexpr const char* kKeyViewImage = "ViewImage";
+// "Recherche": case-sensitive word search (default 0).
+inline constexpr const char* kKeySearchCaseSensitive = "DisMajMin";
+// "Fichier": path of the Delphi form converter (default empty).
+inline constexpr const char* kKeyConverterPath = "convert";
+// "Recent File List": "File1" to "File4".
+inline constexpr const char* kRecentFileKeyPrefix = "File";
+inline constexpr int kRecentFileCount = 4;
+
+// History prefixes of section "COMBO".
+inline constexpr const char* kHistorySearch = "recherche";
+inline constexpr const char* kHistoryOldImageDir = "TransOldRep";
+inline constexpr const char* kHistoryNewImageDir = "TransNewRep";
+
+// "IMPORT": the tags of the text import and the last imported file.
+inline constexpr const char* kKeyImportPageTag = "BALISEPAGE";
+inline constexpr const char* kKeyImportNameTag = "BALISENOM";
+inline constexpr const char* kKeyImportTitleTag = "BALISETITRE";
+inline constexpr const char* kKeyImportFileName = "NomFichier";
+inline constexpr const char* kDefaultImportPageTag = "<PAGE>";
+inline constexpr const char* kDefaultImportNameTag = "<NOM>";
+inline constexpr const char* kDefaultImportTitleTag = "<TITRE>";
+
+// "Outils": the keys of tool i are ToolLabelKey(i) ("outil3") and
+// ToolCommandKey(i) ("outil3exe").
+std::string ToolLabelKey(int i);
+std::string ToolCommandKey(int i);
+
+struct ImportTags {
+  std::string pageTag = kDefaultImportPageTag;
+  std::string nameTag = kDefaultImportNameTag;
+  std::string titleTag = kDefaultImportTitleTag;
+  std::string fileName;
+};
+ImportTags LoadImportTags(const SettingsStore& store);
+bool SaveImportTags(SettingsStore& store, const ImportTags& tags);
+
 // Per-type defaults of new subjects, stored under the stem of the type
 // ("Titre", "SSTitre", "Texte", "Indent", "Saut", "BM").
 struct TypeStyleDefaults {
@@ -43,22 +91,31 @@ class CAppSettings {
   // Restores the built-in defaults and reloads from the store (tests).
   static void ResetInstance();
 
-  // Style defaults of a subject type code 0 to 5.
+  // Style defaults of a subject type code 0 to 5 (other codes: those of
+  // text subjects, code 3).
   TypeStyleDefaults& StyleOf(int typeCode);
   const TypeStyleDefaults& StyleOf(int typeCode) const;
-  // Key stem of a subject type code 0 to 5 ("Titre", ..., "BM").
+  // Key stem of a subject type code 0 to 5 ("Titre", ..., "BM"); "" for
+  // other codes.
   static const char* StemOf(int typeCode);
 
+  // The 48 style and colour keys of section "Init". Loading keeps the
+  // value held for every key that is absent or empty.
   void LoadSettings(const SettingsStore& store);
   bool SaveSettings(SettingsStore& store) const;
+  // At most 32 tools; without any complete pair, the built-in tools.
   void LoadTools(const SettingsStore& store);
   bool SaveTools(SettingsStore& store) const;
 
   // Histories of section "COMBO" ("recherche", "TransOldRep", ...).
   static std::vector<std::string> LoadHistory(const SettingsStore& store,
                                               const std::string& prefix);
+  // Moves `value` (not empty) to the front, keeping the 20 newest.
   static bool AddToHistory(SettingsStore& store, const std::string& prefix,
                            const std::string& value);
+
+  // The two tools offered when the store names none.
+  static std::vector<ToolEntry> BuiltInTools();
 
   std::array<TypeStyleDefaults, 6> styles;  // indexed by type code
   std::vector<ToolEntry> tools;

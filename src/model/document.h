@@ -2,6 +2,7 @@
 // strings and help windows, and its .ehe file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -16,6 +17,11 @@
 namespace veldor {
 
 class CArchive;
+
+// The first words of every message about a project file that cannot be read.
+inline constexpr const char* kUnexpectedFormatMessage = "Format de fichier inattendu.";
+// Files larger than this are not read: no real project comes near it.
+inline constexpr std::size_t kMaxProjectFileSize = 512u * 1024 * 1024;
 
 inline constexpr const char* kAllChapters = "ToutChapitre";
 inline constexpr const char* kNoChapter = "SansChapitre";
@@ -61,8 +67,8 @@ class CVeldorDoc {
   int AddTopic(std::unique_ptr<CTopic> t);
   void DeleteTopic(int i);
   CTopic* GetTopic(int i) const { return topics[static_cast<size_t>(i)].get(); }
-  CTopic* FindTopic(const std::string& name) const;  // exact, case-sensitive
-  int IndexOfTopic(const std::string& name) const;   // exact, or -1
+  CTopic* FindTopic(const std::string& name) const;    // exact, case-sensitive
+  int IndexOfTopic(const std::string& name) const;     // exact, or -1
   int TopicNameExists(const std::string& name) const;  // after upper-casing
   void RenameTopicReferences(const std::string& oldName, const std::string& newName);
   void SortTopics();
@@ -168,6 +174,10 @@ class CVeldorDoc {
   int32_t formatRejected = 0;
 
  private:
+  // Moves every stored and derived field of `other` (a project just read)
+  // into this document; the transient lists of this document are emptied.
+  void TakeProjectFrom(CVeldorDoc& other);
+
   std::vector<std::unique_ptr<CTopic>> snapshots;      // indexed like topics
   std::vector<std::unique_ptr<CTopic>> deletedTopics;  // oldest first
   std::string pathName;

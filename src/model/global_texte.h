@@ -17,6 +17,10 @@ class CGlobalTexte {
   // reserved strings are neither copied nor cleared.
   CGlobalTexte(const CGlobalTexte& other) { *this = other; }
   CGlobalTexte& operator=(const CGlobalTexte& other);
+  // Moving keeps every field: the table moves its records when it grows or
+  // closes a gap, and must not lose the reserved ones on the way.
+  CGlobalTexte(CGlobalTexte&&) noexcept = default;
+  CGlobalTexte& operator=(CGlobalTexte&&) noexcept = default;
 
   void Serialize(CArchive& ar);
 

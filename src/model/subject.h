@@ -99,6 +99,10 @@ class CTypeEdit {
   // A default subject of the source's class with its fields copied, or
   // nullptr when the source's code is outside 0 to 5.
   static std::unique_ptr<CTypeEdit> CloneSubject(const CTypeEdit& source);
+  // An exact copy of any subject, plain ones (codes outside 0 to 5)
+  // included, with `target` and `reservedWord3`: what a topic snapshot
+  // needs to give a topic back as it was.
+  static std::unique_ptr<CTypeEdit> CloneExact(const CTypeEdit& source);
 
   std::string title;
   std::string text;

@@ -40,9 +40,12 @@ class CTopic {
   int MoveSubjectDown(int i);
   CTypeEdit* GetSubject(int i) const { return subjects[static_cast<size_t>(i)].get(); }
 
-  // A copy for clipboard, snapshots and recovery: names, texts, keywords,
-  // browse key, chapter and cloned subjects; reserved fields left empty.
+  // A copy for the clipboard: names, texts, keywords, browse key, chapter
+  // and cloned subjects; reserved fields left empty, plain subjects left out.
   std::unique_ptr<CTopic> Copy() const;
+  // A copy of every stored field and every subject, plain ones included:
+  // the snapshots that undo chapter changes give topics back unchanged.
+  std::unique_ptr<CTopic> ExactCopy() const;
 
   void Serialize(CArchive& ar);
 
@@ -74,8 +77,8 @@ class CTopic {
   int64_t deletedAt = 0;
 };
 
-// Keyword entry: the text is cut at every CR, a LF starting a piece is
-// dropped, and empty pieces are dropped.
+// Keyword entry, one keyword per line: the text is cut at every line end
+// (CR, LF or both) and empty lines are dropped.
 std::vector<std::string> SplitKeywordText(const std::string& text);
 
 }  // namespace veldor

@@ -16,6 +16,10 @@ class CWinAttr {
   // reserved strings are neither copied nor cleared.
   CWinAttr(const CWinAttr& other) { *this = other; }
   CWinAttr& operator=(const CWinAttr& other);
+  // Moving keeps every field: the table moves its records when it grows or
+  // closes a gap, and must not lose the reserved ones on the way.
+  CWinAttr(CWinAttr&&) noexcept = default;
+  CWinAttr& operator=(CWinAttr&&) noexcept = default;
 
   void Serialize(CArchive& ar);
 
@@ -62,9 +66,26 @@ class CGestWinAttr {
   std::vector<CWinAttr> records_;
 };
 
-// The checks of the window dialog, for Add (index -1) and Modify (index i).
-// Returns "" when the record may be stored, else the message to show; an
-// empty name returns the special value kWindowSilentRefusal.
+// The checks of the window dialog ("Configuration fenêtre"), in the order
+// the dialog applies them, for Add (index -1) and Modify (index i).
+enum class WindowCheck {
+  kOk,
+  kOutOfRange,     // x, y, width or height outside 0 to 1023
+  kTooLarge,       // x + width or y + height reaches 1024
+  kEmptyName,      // refused without a message
+  kDuplicateName,  // another record has that name, ignoring case
+  kTableFull,      // Add with 10 records held, refused without a message
+  kBadIndex,       // Modify of a record that does not exist
+};
+WindowCheck CheckWindow(const CGestWinAttr& table, const CWinAttr& record, int index);
+// The message the dialog shows for a result (UTF-8), "" for none.
+std::string WindowCheckMessage(WindowCheck check);
+// Add (index -1) or Modify (index i) after the checks; the table changes only
+// when the result is kOk.
+WindowCheck StoreWindowRecord(CGestWinAttr& table, const CWinAttr& record, int index);
+
+// The same checks as one text: "" when the record may be stored, else the
+// message to show, or kWindowSilentRefusal when the dialog shows nothing.
 inline constexpr const char* kWindowSilentRefusal = "\x01";
 std::string CheckWindowRecord(const CGestWinAttr& table, const CWinAttr& record, int index);
 

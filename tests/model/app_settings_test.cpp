@@ -1,0 +1,181 @@
+#include "model/app_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "model/subject.h"
+#include "platform/files.h"
+#include "platform/settings_store.h"
+#include "platform/temp_directory.h"
+
+namespace veldor {
+namespace {
+
+SettingsStore InMemory(const std::string& text) {
+  SettingsStore store("");
+  store.LoadFromText(text);
+  return store;
+}
+
+TEST(AppSettingsTest, BuiltInDefaults) {
+  const CAppSettings settings;
+  EXPECT_EQ(settings.StyleOf(kTypeTitre).pointSize, "24");
+  EXPECT_EQ(settings.StyleOf(kTypeSSTitre).pointSize, "18");
+  EXPECT_EQ(settings.StyleOf(kTypeBitMap).pointSize, "10");
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeIndent).firstIndent, 1.0f);
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeTexte).firstIndent, 0.0f);
+  EXPECT_EQ(settings.StyleOf(kTypeJump).colour, 0xFF0000u);
+  EXPECT_EQ(settings.StyleOf(kTypeTexte).faceName, "MS Sans Serif");
+  EXPECT_STREQ(CAppSettings::StemOf(kTypeBitMap), "BM");
+  EXPECT_STREQ(CAppSettings::StemOf(kTypeJump), "Saut");
+  EXPECT_STREQ(CAppSettings::StemOf(7), "");
+
+  CAppSettings loaded;
+  loaded.LoadSettings(InMemory(""));
+  loaded.LoadTools(InMemory(""));
+  EXPECT_EQ(loaded.StyleOf(kTypeJump).colour, 0xFF0000u);
+  ASSERT_EQ(loaded.tools.size(), 2u);
+  EXPECT_EQ(loaded.tools[0].label, "Editeur BMP");
+  EXPECT_EQ(loaded.tools[1].command, "shed.exe");
+}
+
+TEST(AppSettingsTest, LoadKeepsDefaultsForEmptyValuesAndReadsNumbersLikeTheCLibrary) {
+  CAppSettings settings;
+  settings.LoadSettings(
+      InMemory("[Init]\r\nTitreLeftMarge=2.5\r\nTitreNomFont=Arial\r\nTitreTailleFont=0\r\n"
+               "SSTitreRightMarge=abc\r\nTexteNomFont=\r\nIndentRetrait=1.25cm\r\nCoulSaut=255\r\n"
+               "CoulBM=junk\r\n"));
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeTitre).leftMargin, 2.5f);
+  EXPECT_EQ(settings.StyleOf(kTypeTitre).faceName, "Arial");
+  EXPECT_EQ(settings.StyleOf(kTypeTitre).pointSize, "0");
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeSSTitre).rightMargin, 0.0f);
+  EXPECT_EQ(settings.StyleOf(kTypeTexte).faceName, "MS Sans Serif");
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeIndent).firstIndent, 1.25f);
+  EXPECT_EQ(settings.StyleOf(kTypeJump).colour, 255u);
+  EXPECT_EQ(settings.StyleOf(kTypeBitMap).colour, 0u);
+}
+
+TEST(AppSettingsTest, SaveWritesThe48KeysInOrder) {
+  TempDirectory dir;
+  SettingsStore store(dir / "VELDOR.INI");
+  CAppSettings settings;
+  settings.StyleOf(kTypeJump).colour = 0xFFFFFFFF;
+  ASSERT_TRUE(settings.SaveSettings(store));
+  std::string text;
+  ASSERT_TRUE(ReadFile(dir / "VELDOR.INI", text));
+  std::vector<std::string> keys;
+  size_t pos = 0;
+  while ((pos = text.find("\r\n", pos)) != std::string::npos) {
+    const size_t start = text.rfind('\n', pos - 1) + 1;
+    keys.push_back(text.substr(start, pos - start));
+    pos += 2;
+  }
+  ASSERT_EQ(keys.size(), 49u);
+  EXPECT_EQ(keys[0], "[Init]");
+  EXPECT_EQ(keys[1], "TitreLeftMarge=1.700000");
+  EXPECT_EQ(keys[5], "TitreRetrait=0.000000");
+  EXPECT_EQ(keys[6], "TitreNomFont=MS Sans Serif");
+  EXPECT_EQ(keys[7], "TitreTailleFont=24");
+  EXPECT_EQ(keys[8], "SSTitreLeftMarge=1.700000");
+  EXPECT_EQ(keys[15], "TexteLeftMarge=1.700000");
+  EXPECT_EQ(keys[26], "IndentRetrait=1.000000");
+  EXPECT_EQ(keys[29], "SautLeftMarge=1.700000");
+  EXPECT_EQ(keys[36], "BMLeftMarge=1.700000");
+  EXPECT_EQ(keys[43], "CoulTitre=0");
+  EXPECT_EQ(keys[46], "CoulIndent=0");
+  EXPECT_EQ(keys[47], "CoulBM=0");
+  EXPECT_EQ(keys[48], "CoulSaut=-1");
+
+  CAppSettings reread;
+  reread.LoadSettings(store);
+  EXPECT_EQ(reread.StyleOf(kTypeJump).colour, 0xFFFFFFFFu);
+  EXPECT_FLOAT_EQ(reread.StyleOf(kTypeIndent).firstIndent, 1.0f);
+}
+
+TEST(AppSettingsTest, ToolsNeedALabelAndACommand) {
+  CAppSettings settings;
+  settings.LoadTools(InMemory("[Outils]\r\noutil0=Sans commande\r\n"));
+  EXPECT_EQ(settings.tools.size(), 2u);  // nothing complete: the built-in tools
+  settings.LoadTools(InMemory(
+      "[Outils]\r\noutil0=Bloc\r\noutil0exe=notepad.exe\r\noutil3=Calc\r\noutil3exe=calc.exe\r\n"
+      "outil32=Trop\r\noutil32exe=loin.exe\r\n"));
+  ASSERT_EQ(settings.tools.size(), 2u);
+  EXPECT_EQ(settings.tools[1].label, "Calc");
+
+  SettingsStore store = InMemory("[Outils]\r\noutil5=Ancien\r\noutil5exe=ancien.exe\r\n");
+  ASSERT_TRUE(settings.SaveTools(store));
+  EXPECT_EQ(store.GetString(kSectionTools, "outil0"), "Bloc");
+  EXPECT_EQ(store.GetString(kSectionTools, "outil1exe"), "calc.exe");
+  EXPECT_EQ(store.Find(kSectionTools, "outil5"), "");
+  EXPECT_EQ(store.Find(kSectionTools, "outil31exe"), "");
+  EXPECT_FALSE(store.Find(kSectionTools, "outil32"));
+}
+
+TEST(AppSettingsTest, HistoriesKeepTheNewestDistinctValuesFirst) {
+  SettingsStore store = InMemory("[COMBO]\r\nrecherche0=un\r\nrecherche1=deux\r\n");
+  ASSERT_TRUE(CAppSettings::AddToHistory(store, kHistorySearch, "deux"));
+  EXPECT_EQ(CAppSettings::LoadHistory(store, kHistorySearch),
+            (std::vector<std::string>{"deux", "un"}));
+  ASSERT_TRUE(CAppSettings::AddToHistory(store, kHistorySearch, "trois"));
+  EXPECT_EQ(CAppSettings::LoadHistory(store, kHistorySearch),
+            (std::vector<std::string>{"trois", "deux", "un"}));
+  EXPECT_FALSE(CAppSettings::AddToHistory(store, kHistorySearch, ""));
+  for (int i = 0; i < 30; ++i) CAppSettings::AddToHistory(store, "TransOldRep", std::to_string(i));
+  const auto list = CAppSettings::LoadHistory(store, "TransOldRep");
+  ASSERT_EQ(list.size(), 20u);
+  EXPECT_EQ(list.front(), "29");
+  EXPECT_EQ(list.back(), "10");
+  EXPECT_FALSE(store.Find(kSectionCombo, "TransOldRep20"));
+  // A gap ends the list.
+  EXPECT_EQ(CAppSettings::LoadHistory(InMemory("[COMBO]\r\nx0=a\r\nx2=c\r\n"), "x").size(), 1u);
+}
+
+TEST(AppSettingsTest, ImportTags) {
+  const ImportTags defaults = LoadImportTags(InMemory(""));
+  EXPECT_EQ(defaults.pageTag, "<PAGE>");
+  EXPECT_EQ(defaults.nameTag, "<NOM>");
+  EXPECT_EQ(defaults.titleTag, "<TITRE>");
+  EXPECT_EQ(defaults.fileName, "");
+  SettingsStore store = InMemory("");
+  ImportTags tags;
+  tags.pageTag = "@@";
+  tags.fileName = "a.txt";
+  ASSERT_TRUE(SaveImportTags(store, tags));
+  EXPECT_EQ(store.GetString("IMPORT", "BALISEPAGE"), "@@");
+  EXPECT_EQ(LoadImportTags(store).fileName, "a.txt");
+}
+
+TEST(AppSettingsTest, NewSubjectsFollowTheUsersSettingsFile) {
+  TempDirectory dir;
+  const std::string ini = dir / "VELDOR.INI";
+  ASSERT_TRUE(WriteFile(ini,
+                        "[Init]\r\nSautTailleFont=12\r\nCoulSaut=255\r\n"
+                        "TitreNomFont=Une police au nom bien trop long pour tenir\r\n"));
+  const char* previous = std::getenv("VELDOR_INI");
+  const std::string saved = previous ? previous : "";
+  ::setenv("VELDOR_INI", ini.c_str(), 1);
+  SettingsStore::ResetInstance();
+  CAppSettings::ResetInstance();
+
+  auto jump = CTypeEdit::CreateSubject(kTypeJump);
+  auto title = CTypeEdit::CreateSubject(kTypeTitre);
+  EXPECT_EQ(jump->style.pointSize, 12);
+  EXPECT_EQ(jump->style.height, -16);
+  EXPECT_EQ(jump->colour, 255u);
+  EXPECT_EQ(jump->colourIndex, 9);
+  EXPECT_EQ(title->style.faceName, "Une police au nom bien trop lon");
+  EXPECT_EQ(title->style.pointSize, 24);
+
+  if (previous) {
+    ::setenv("VELDOR_INI", saved.c_str(), 1);
+  } else {
+    ::unsetenv("VELDOR_INI");
+  }
+  SettingsStore::ResetInstance();
+  CAppSettings::ResetInstance();
+  EXPECT_EQ(CTypeEdit::CreateSubject(kTypeJump)->colour, 0xFF0000u);
+}
+
+}  // namespace
+}  // namespace veldor

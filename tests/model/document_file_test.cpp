@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/app_settings.h"
+#include "model/document.h"
+#include "model_test_support.h"
+#include "platform/files.h"
+#include "platform/temp_directory.h"
+
+namespace veldor {
+namespace {
+
+using testing::Bytes;
+using testing::Golden;
+
+std::unique_ptr<CVeldorDoc> Loaded(const std::string& bytes) {
+  auto doc = std::make_unique<CVeldorDoc>();
+  std::string error;
+  EXPECT_TRUE(doc->LoadFromBytes(bytes, &error)) << error;
+  return doc;
+}
+
+TEST(DocumentFileTest, NewProjectDefaultsAndItsExactBytes) {
+  CVeldorDoc doc;
+  EXPECT_GT(doc.created, 0);
+  EXPECT_EQ(doc.created, doc.modified);
+  doc.created = testing::kGoldenCreated;
+  doc.modified = testing::kGoldenModified;
+  EXPECT_EQ(doc.SaveToBytes(), Golden("empty.ehe"));
+}
+
+TEST(DocumentFileTest, GoldenProjectLoadsEveryFieldAndSavesIdentically) {
+  const std::string golden = Golden("each_type.ehe");
+  auto doc = Loaded(golden);
+  EXPECT_EQ(doc->projectName, "DEMO");
+  EXPECT_EQ(doc->helpTitle, "Aide de d\xE9mo");
+  EXPECT_EQ(doc->compression, 2);
+  EXPECT_EQ(doc->description, "ligne 1\r\nligne 2");
+  EXPECT_EQ(doc->reservedLong1, 77);
+  EXPECT_EQ(doc->devLinkKind, 4);
+  EXPECT_EQ(doc->created, testing::kGoldenCreated);
+  EXPECT_EQ(doc->modified, testing::kGoldenModified);
+  EXPECT_EQ(doc->help32, 1);
+  EXPECT_EQ(doc->helpCompiler, 2);
+  EXPECT_EQ(doc->reservedLong4, 27);
+  EXPECT_EQ(doc->hmLines, std::vector<std::string>{"HID_A,0x10001"});
+  EXPECT_EQ(doc->chapters, (std::vector<std::string>{"Chapitre \xE9t\xE9", "Autre"}));
+  EXPECT_EQ(doc->reservedWords2, (std::vector<uint16_t>{2, 3}));
+  EXPECT_EQ(doc->reservedLongs3, (std::vector<uint32_t>{5, 6}));
+  EXPECT_EQ(doc->afxHelpInclude, "afxhelp.hm");
+  EXPECT_EQ(doc->allowVcLinkChanges, 1);
+  EXPECT_EQ(doc->buildTextIndex, 0);
+  EXPECT_EQ(doc->reservedList5, std::vector<std::string>{"l5"});
+
+  ASSERT_EQ(doc->topicCount(), 2);
+  const CTopic& topic = *doc->GetTopic(0);
+  EXPECT_EQ(topic.name, "ACCUEIL");
+  EXPECT_EQ(topic.references, "REF1;REF2");
+  EXPECT_EQ(topic.reservedLong0, 11);
+  EXPECT_EQ(topic.reservedWordF, 17);
+  EXPECT_EQ(topic.reservedLong3, 20);
+  EXPECT_EQ(topic.browse, "B01");
+  EXPECT_EQ(topic.keywords, (std::vector<std::string>{"clef un", "clef deux"}));
+  EXPECT_EQ(topic.reservedWords, (std::vector<uint16_t>{1, 2}));
+  ASSERT_EQ(topic.subjectCount(), 6);
+  const char* names[] = {"Titre", "Sous Titre", "Texte indent\xE9",
+                         "Texte", "BitMap",     "Saut vers "};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(topic.GetSubject(i)->GetTypeName(), names[i]);
+
+  const CTypeEdit& jump = *topic.GetSubject(5);
+  EXPECT_EQ(jump.title, "titre 5");
+  EXPECT_EQ(jump.text, "texte 5");
+  EXPECT_EQ(jump.colour, 0x800000u);
+  EXPECT_EQ(jump.colourIndex, 4);
+  EXPECT_EQ(jump.editBox, (std::array<int32_t, 4>{1, -2, 300, -4}));
+  EXPECT_EQ(jump.action, 3);
+  EXPECT_EQ(jump.alignment, 2);
+  EXPECT_FLOAT_EQ(jump.leftMargin, 1.5f);
+  EXPECT_FLOAT_EQ(jump.rightMargin, 2.5f);
+  EXPECT_FLOAT_EQ(jump.firstIndent, 0.75f);
+  EXPECT_FLOAT_EQ(jump.reservedFloat, 0.5f);
+  EXPECT_FLOAT_EQ(jump.spaceBefore, 0.25f);
+  EXPECT_FLOAT_EQ(jump.spaceAfter, 0.125f);
+  EXPECT_EQ(jump.flags, 0x0401);
+  EXPECT_EQ(jump.border, 2);
+  EXPECT_EQ(jump.soundOrCommand, "son.wav");
+  EXPECT_EQ(jump.linkMark, 2);
+  EXPECT_EQ(jump.reservedLong1, -5);
+  EXPECT_EQ(jump.windowName, "fen");
+  EXPECT_EQ(jump.reservedText4, "r4");
+  EXPECT_EQ(jump.style.pointSize, 15);
+  EXPECT_EQ(jump.style.height, -18);
+  EXPECT_EQ(jump.style.italic, 1);
+  EXPECT_EQ(jump.style.underline, 1);
+  EXPECT_EQ(jump.style.pitchAndFamily, 0x22);
+  EXPECT_EQ(jump.style.faceName, "Arial");
+  EXPECT_EQ(jump.reservedList, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(jump.target, "CIBLE");
+  EXPECT_EQ(jump.reservedWord3, 1);
+  EXPECT_EQ(topic.GetSubject(0)->style.weight, 700);
+
+  ASSERT_EQ(doc->windows.count(), 1);
+  const CWinAttr& window = *doc->windows.GetAt(0);
+  EXPECT_EQ(window.name, "main");
+  EXPECT_EQ(window.x, 10);
+  EXPECT_EQ(window.y, 20);
+  EXPECT_EQ(window.height, 600);
+  EXPECT_EQ(window.width, 800);
+  EXPECT_EQ(window.nonScrollColour, 0xC0C0C0u);
+  EXPECT_EQ(window.useNonScrollColour, 0);
+  ASSERT_EQ(doc->globals.count(), 1);
+  EXPECT_EQ(doc->globals.GetAt(0)->text, "Veldor");
+  EXPECT_EQ(doc->globals.GetAt(0)->action, kActionPopup);
+  EXPECT_EQ(doc->globals.GetAt(0)->target, "ACCUEIL");
+  EXPECT_EQ(doc->globals.GetAt(0)->keepColour, 1);
+
+  EXPECT_EQ(doc->SaveToBytes(), golden);
+}
+
+TEST(DocumentFileTest, OlderVersionsEndBeforeWindowsAndGlobals) {
+  const std::string v1 = Golden("version1.ehe");
+  auto doc = Loaded(v1);
+  EXPECT_EQ(doc->topicCount(), 2);
+  EXPECT_EQ(doc->projectName, "DEMO");
+  EXPECT_EQ(doc->buildTextIndex, 0);
+  EXPECT_EQ(doc->windows.count(), 0);
+  EXPECT_EQ(doc->globals.count(), 0);
+  EXPECT_TRUE(doc->reservedList5.empty());
+  // Saved as version 2, with empty tables after the options.
+  std::string expected = "ERV2" + v1.substr(4) + std::string(6, '\0');
+  EXPECT_EQ(doc->SaveToBytes(), expected);
+  std::string v0 = v1;
+  v0[3] = '0';
+  EXPECT_EQ(Loaded(v0)->SaveToBytes(), expected);
+}
+
+TEST(DocumentFileTest, ForeignOrNewerFilesAreRejectedAndChangeNothing) {
+  const std::string golden = Golden("each_type.ehe");
+  for (const char* head : {"ERV3", "ERW2", "erv2", "XERV"}) {
+    auto doc = Loaded(golden);
+    std::string bytes = golden;
+    bytes.replace(0, 4, head);
+    std::string error;
+    EXPECT_FALSE(doc->LoadFromBytes(bytes, &error)) << head;
+    EXPECT_EQ(doc->formatRejected, 1) << head;
+    EXPECT_EQ(error.rfind(kUnexpectedFormatMessage, 0), 0u) << error;
+    doc->formatRejected = 0;
+    EXPECT_EQ(doc->SaveToBytes(), golden) << head;
+  }
+}
+
+TEST(DocumentFileTest, EveryTruncationIsRefusedWithoutTouchingTheProject) {
+  const std::string golden = Golden("each_type.ehe");
+  auto doc = Loaded(golden);
+  for (size_t n = 0; n < golden.size(); ++n) {
+    std::string error;
+    ASSERT_FALSE(doc->LoadFromBytes(golden.substr(0, n), &error)) << n;
+    EXPECT_EQ(doc->formatRejected, 0) << n;
+    ASSERT_EQ(error.rfind(kUnexpectedFormatMessage, 0), 0u) << error;
+  }
+  EXPECT_EQ(doc->SaveToBytes(), golden);
+}
+
+TEST(DocumentFileTest, CountsBeyondTheCapacitiesAreRefused) {
+  const std::string empty = Golden("empty.ehe");
+  const std::string tail = empty.substr(6);  // the option block after the topic count
+  const size_t tables = empty.size() - 4;    // the window count, then the global count
+  struct Case {
+    std::string bytes;
+    std::string mentions;
+  };
+  std::string tooManyWindows = empty, tooManyGlobals = empty;
+  tooManyWindows[tables] = 11;
+  tooManyGlobals.replace(tables + 2, 2, Bytes().Word(513).data);
+  const Case cases[] = {
+      {Bytes().Raw("ERV2").Word(4097).Raw(tail).data, "4096"},
+      {Bytes().Raw("ERV2").Word(1).Str("A").Str("").Str("").Word(257).data, "256"},
+      {tooManyWindows, "10"},
+      {tooManyGlobals, "512"},
+      {Bytes().Raw("ERV2").Word(1).Byte(0xFF).Word(0xFFFF).Long(0xFFFFFFF0).data, "octets"},
+      {Bytes().Raw("ERV2").Word(0xFFFF).data, "4096"},
+  };
+  for (const Case& c : cases) {
+    CVeldorDoc doc;
+    std::string error;
+    EXPECT_FALSE(doc.LoadFromBytes(c.bytes, &error));
+    EXPECT_NE(error.find(c.mentions), std::string::npos) << error;
+    EXPECT_EQ(doc.topicCount(), 0);
+  }
+}
+
+TEST(DocumentFileTest, EverythingSurvivesARoundTrip) {
+  CAppSettings::Instance() = CAppSettings();
+  CVeldorDoc doc;
+  auto topic = std::make_unique<CTopic>();
+  topic->name = "LONG";
+  topic->title = std::string(70000, '\x80');
+  topic->references = std::string(300, 'r');
+  topic->reservedLongs = {0xFFFFFFFF};
+  for (int code = 0; code < 6; ++code) topic->AddSubject(CTypeEdit::CreateSubject(code));
+  auto plain = std::make_unique<CTypeEdit>();
+  plain->text = "mere";
+  topic->AddSubject(std::move(plain));
+  topic->GetSubject(0)->editBox = {-1, 32767, -32768, 12};
+  topic->GetSubject(1)->reservedFloat = -0.0f;
+  doc.AddTopic(std::move(topic));
+  doc.extraRtfFiles.assign(70000, "x");
+  doc.reservedWords1.assign(0x10000, 0xABCD);
+  doc.globals.Add(CGlobalTexte());
+  doc.windows.Add(CWinAttr());
+  const std::string first = doc.SaveToBytes();
+  auto again = Loaded(first);
+  EXPECT_EQ(again->GetTopic(0)->GetSubject(6)->typeCode, 0xFFFF);
+  EXPECT_EQ(again->GetTopic(0)->GetSubject(0)->editBox, doc.GetTopic(0)->GetSubject(0)->editBox);
+  EXPECT_EQ(again->extraRtfFiles.size(), 70000u);
+  EXPECT_EQ(again->SaveToBytes(), first);
+}
+
+class DocumentSaveTest : public ::testing::Test {
+ protected:
+  std::string Contents(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadFile(path, bytes)) << path;
+    return bytes;
+  }
+  TempDirectory dir;
+};
+
+TEST_F(DocumentSaveTest, SavingKeepsThePreviousVersionAsBackup) {
+  const std::string path = dir / "projet.ehe";
+  const std::string backup = dir / "projet.ehb";
+  CVeldorDoc doc;
+  doc.SetModifiedFlag();
+  std::string error;
+  ASSERT_TRUE(doc.Save(path, &error)) << error;
+  EXPECT_FALSE(PathExists(backup));
+  EXPECT_EQ(doc.GetPathName(), path);
+  EXPECT_FALSE(doc.IsModified());
+  const std::string first = Contents(path);
+
+  doc.projectName = "DEUX";
+  ASSERT_TRUE(doc.Save(path, &error)) << error;
+  EXPECT_EQ(Contents(backup), first);
+  const std::string second = Contents(path);
+  EXPECT_EQ(second, doc.SaveToBytes());
+
+  doc.projectName = "TROIS";
+  ASSERT_TRUE(doc.Save(path, &error)) << error;
+  EXPECT_EQ(Contents(backup), second);
+  EXPECT_FALSE(PathExists(path + ".new"));
+
+  CVeldorDoc reopened;
+  ASSERT_TRUE(reopened.Open(path, &error)) << error;
+  EXPECT_EQ(reopened.projectName, "TROIS");
+  EXPECT_EQ(reopened.created, doc.created);
+}
+
+TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
+  const std::string path = dir / "projet.ehe";
+  CVeldorDoc doc;
+  ASSERT_TRUE(doc.Save(path));
+  const std::string old = Contents(path);
+  doc.projectName = "NOUVEAU";
+  doc.SetModifiedFlag();
+
+  // The new version cannot be written beside the project.
+  ASSERT_TRUE(MakeDirectory(path + ".new"));
+  ASSERT_TRUE(WriteFile(path + ".new/occupied", "x"));
+  std::string error;
+  EXPECT_FALSE(doc.Save(path, &error));
+  EXPECT_NE(error.find("projet.ehe"), std::string::npos) << error;
+  EXPECT_EQ(Contents(path), old);
+  EXPECT_FALSE(PathExists(dir / "projet.ehb"));
+
+  // The old backup cannot be deleted.
+  ASSERT_TRUE(DeleteFile(path + ".new/occupied"));
+  ASSERT_EQ(::rmdir((path + ".new").c_str()), 0);
+  ASSERT_TRUE(MakeDirectory(dir / "projet.ehb"));
+  ASSERT_TRUE(WriteFile(dir / "projet.ehb/occupied", "x"));
+  error.clear();
+  EXPECT_FALSE(doc.Save(path, &error));
+  EXPECT_NE(error.find("projet.ehb"), std::string::npos) << error;
+  EXPECT_EQ(Contents(path), old);
+  EXPECT_FALSE(PathExists(path + ".new"));
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocumentSaveTest, ReadOnlyDirectory) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
+  const std::string sub = dir / "lecture";
+  ASSERT_TRUE(MakeDirectory(sub));
+  const std::string path = sub + "/p.ehe";
+  CVeldorDoc doc;
+  ASSERT_TRUE(doc.Save(path));
+  const std::string old = Contents(path);
+  ::chmod(sub.c_str(), 0555);
+  doc.projectName = "X";
+  std::string error;
+  EXPECT_FALSE(doc.Save(path, &error));
+  EXPECT_FALSE(error.empty());
+  ::chmod(sub.c_str(), 0755);
+  EXPECT_EQ(Contents(path), old);
+}
+
+TEST_F(DocumentSaveTest, OpenReportsMissingFilesAndResolvesLetterCase) {
+  CVeldorDoc doc;
+  std::string error;
+  EXPECT_FALSE(doc.Open(dir / "absent.ehe", &error));
+  EXPECT_NE(error.find("absent.ehe"), std::string::npos);
+  ASSERT_TRUE(WriteFile(dir / "demo.ehe", Golden("each_type.ehe")));
+  ASSERT_TRUE(doc.Open(dir / "DEMO.EHE", &error)) << error;
+  EXPECT_EQ(doc.GetPathName(), dir / "demo.ehe");
+  EXPECT_EQ(doc.topicCount(), 2);
+  ASSERT_TRUE(doc.SaveCopy(dir / "copie.000"));
+  EXPECT_EQ(Contents(dir / "copie.000"), Golden("each_type.ehe"));
+}
+
+}  // namespace
+}  // namespace veldor
