@@ -39,7 +39,9 @@ int ReadHelpMapText(CVeldorDoc& doc, std::string_view text) {
     std::vector<std::string_view> fields = BlankSeparatedFields(line);
     // Map includes written for the help compiler may use "#define".
     if (!fields.empty() && fields[0] == "#define") fields.erase(fields.begin());
-    if (fields.size() < 2) continue;
+    // The entry is kept as "NAME,VALUE": a name holding a comma could not
+    // be told apart from its value when the project is read again.
+    if (fields.size() < 2 || fields[0].find(',') != std::string_view::npos) continue;
     const std::string name(fields[0]);
     const std::string valueText(fields[1]);
     AddHelpMapEntry(doc, name, valueText);

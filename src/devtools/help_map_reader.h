@@ -16,8 +16,9 @@ inline constexpr std::size_t kMaxHelpMapLine = 16000;
 // Appends every entry of a help-map text to hmLines ("NAME,VALUE"),
 // hmNames, hmValues, hmKnownNames and hmNameOfValue. Blank lines and "//"
 // comments are skipped; an entry is a name and a value text separated by
-// blanks or tabs ("#define" before the name is passed over). Returns the
-// number of entries read.
+// blanks or tabs ("#define" before the name is passed over; a name holding
+// a comma is not an identifier and is skipped). Returns the number of
+// entries read.
 int ReadHelpMapText(CVeldorDoc& doc, std::string_view text);
 
 // The same from a file (any letter case, '\' accepted). False, with the

@@ -45,6 +45,7 @@ TEST(ReadHelpMapTest, EntriesCommentsAndDefines) {
                                       "#define HIDD_ABOUT 0x20064 // with define\r\n"
                                       "HID_COPY_OF_NEW\t0x1E100 trailing words\n"
                                       "HID_DECIMAL 100\n"
+                                      "HID,COMMA 0x9\n"
                                       "HID_FILE_NEW 0x5\n");
   EXPECT_EQ(entries, 5);
   EXPECT_EQ(doc.hmLines, (std::vector<std::string>{"HID_FILE_NEW,0x1E100", "HIDD_ABOUT,0x20064",
