@@ -16,9 +16,8 @@ void CArchive::Fail(const std::string& what) const {
   throw ArchiveError(what + " (octet " + std::to_string(Position()) + ")");
 }
 
-void CArchive::Truncated(size_t wanted) const {
-  Fail("le fichier se termine trop tôt : " + std::to_string(wanted) + " octet(s) attendu(s), " +
-       std::to_string(Remaining()) + " restant(s)");
+void CArchive::Truncated(size_t) const {
+  Fail("le fichier s'arrête avant la fin du projet");
 }
 
 void CArchive::PutString(const std::string& s) {

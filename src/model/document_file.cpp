@@ -1,5 +1,6 @@
 // The project file (.ehe): its layout, reading it safely, and saving it with
 // the backup rule without ever risking both the old and the new version.
+#include <cctype>
 #include <new>
 #include <utility>
 
@@ -203,10 +204,12 @@ bool CVeldorDoc::LoadFromBytes(const std::string& bytes, std::string* error) {
     const std::string head = bytes.substr(0, 4);
     const bool known = head.size() == 4 && head.compare(0, 3, kMagic, 3) == 0;
     if (known) {
-      SetError(error, std::string(kUnexpectedFormatMessage) +
-                          " Ce projet a été écrit par une version plus récente du programme"
-                          " (format " +
-                          HexBytes(head) + ").");
+      SetError(error,
+               std::string(kUnexpectedFormatMessage) +
+                   " Ce projet a été écrit par une version plus récente du programme"
+                   " (format " +
+                   (std::isprint(static_cast<unsigned char>(head[3])) ? head : HexBytes(head)) +
+                   ").");
     } else {
       SetError(error, std::string(kUnexpectedFormatMessage) +
                           " Ce fichier n'est pas un projet (en-tête " + HexBytes(head) + ").");
@@ -337,8 +340,8 @@ bool CVeldorDoc::Save(const std::string& path, std::string* error) {
   std::string reason;
   if (!WriteFileDurably(pending, SaveToBytes(), &reason)) {
     DeleteFile(pending);
-    SetError(error, "Impossible d'enregistrer le projet " + Quoted(path) + " : " + reason +
-                        ". Le fichier existant n'a pas été modifié.");
+    SetError(error, "Impossible d'enregistrer le projet " + Quoted(path) + " : " + reason + "." +
+                        (FileExists(path) ? " Le fichier existant n'a pas été modifié." : ""));
     return false;
   }
 
