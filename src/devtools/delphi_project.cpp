@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "build/build_checks.h"
 #include "devtools/delphi_form.h"
 #include "devtools/devtools_files.h"
+#include "model/app_settings.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -53,7 +55,7 @@ std::string ExistingFile(const std::string& path) {
 }  // namespace
 
 std::string ConverterPathSetting() {
-  return SettingsStore::Instance().GetString("Fichier", "convert");
+  return SettingsStore::Instance().GetString(kSectionFile, kKeyConverterPath);
 }
 
 bool RunConverter(const std::string& commandLine, std::string* reason) {
@@ -116,7 +118,7 @@ void CDelphiProject::ReadConvertedForm(const std::string& dfmPath) {
       converterError_ = reason;
       Messages().Message(
           "Erreur de lancement convert de delphi\n" + DisplayPath(commandLine) + " : " + reason,
-          kDefaultCaption, MessageIcon::Error);
+          kBuildCaption, MessageIcon::Error);
       why = "le convertisseur n'a pas pu \xC3\xAAtre lanc\xC3\xA9 : " + reason;
     } else {
       why =

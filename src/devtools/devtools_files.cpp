@@ -1,5 +1,6 @@
 #include "devtools/devtools_files.h"
 
+#include "build/build_checks.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -44,7 +45,7 @@ std::string DisplayPath(const std::string& path) {
 }
 
 void ShowStopMessage(const std::string& text) {
-  Messages().Message(text, kDefaultCaption, MessageIcon::Error);
+  Messages().Message(text, kBuildCaption, MessageIcon::Error);
 }
 
 std::string CannotReadMessage(const std::string& path, const std::string& reason) {

@@ -28,11 +28,8 @@ std::string JoinCrLfLines(const std::vector<std::string>& lines);
 // Windows-1252, command-line paths UTF-8.
 std::string DisplayPath(const std::string& path);
 
-// The caption of messages that have none of their own.
-inline constexpr const char* kDefaultCaption = "Veldor  Application Windows";
-
-// Shows a message with the stop icon and the default caption. `text` is
-// UTF-8.
+// Shows a message with the stop icon and the caption of messages that
+// have none of their own. `text` is UTF-8.
 void ShowStopMessage(const std::string& text);
 
 // "Impossible de lire le fichier PATH\nREASON" and its writing twin.

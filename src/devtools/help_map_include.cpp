@@ -1,5 +1,6 @@
 #include "devtools/help_map_include.h"
 
+#include "build/build_checks.h"
 #include "build/help_project.h"
 #include "devtools/delphi_project.h"
 #include "devtools/devtools_files.h"
@@ -43,16 +44,14 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
   HelpMapIncludeReport& r = report != nullptr ? *report : local;
   r = HelpMapIncludeReport();
 
-  if (doc.projectName.empty()) {
-    ShowStopMessage("Le projet n'a pas de Nom valide");
+  if (!IsValidProjectName(doc.projectName)) {
+    ShowStopMessage(kNoValidProjectName);
     return false;
   }
   r.path = HelpMapIncludePath(doc);
   if (r.path.empty()) {
     // Without an existing work directory there is no place for the map.
-    ShowStopMessage(
-        "Repertoire de travail non d\xC3\xA9"
-        "fini");
+    ShowStopMessage(kNoWorkDirectory);
     return false;
   }
   if (FileExists(r.path)) DeleteFile(r.path);
@@ -96,9 +95,10 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
 }
 
 bool HelpMapBuildStep(CVeldorDoc& doc) {
-  if (doc.allowVcLinkChanges == 0) return true;
-  // Without a link the command only removes an old map.
-  return BuildHelpMapInclude(doc) || doc.devLinkKind == 2;
+  // A map that cannot be made has been shown to the user; the rest of the
+  // build does not depend on it and goes on.
+  if (doc.allowVcLinkChanges != 0) BuildHelpMapInclude(doc);
+  return true;
 }
 
 bool ListLinkedHelpIds(const CVeldorDoc& doc, std::vector<std::string>& lines, std::string* error) {

@@ -28,8 +28,8 @@ struct HelpMapIncludeReport {
 bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report = nullptr);
 
 // The help-map step of "Fait Tout": the command above, run when the
-// project allows changes of its development links. True when nothing was
-// to be done or the map was written.
+// project allows changes of its development links. Always true: the build
+// goes on whether or not the map could be made (problems were shown).
 bool HelpMapBuildStep(CVeldorDoc& doc);
 
 // "Montre double référence": the numbered objects of the linked project

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "build/build_checks.h"
 #include "build/help_project.h"
 #include "devtools/devtools_files.h"
 #include "devtools/form_project.h"
@@ -80,7 +81,7 @@ class SkeletonGenerator {
       Messages().Message("Limite de 4096 topics atteinte : " + std::to_string(generated_) +
                              " topics g\xC3\xA9n\xC3\xA9r\xC3\xA9s, " + std::to_string(leftOut_) +
                              " laiss\xC3\xA9s de c\xC3\xB4t\xC3\xA9",
-                         kDefaultCaption, MessageIcon::Warning);
+                         kBuildCaption, MessageIcon::Warning);
     }
   }
 

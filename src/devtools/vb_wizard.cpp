@@ -1,5 +1,6 @@
 #include "devtools/vb_wizard.h"
 
+#include "build/build_checks.h"
 #include "devtools/devtools_files.h"
 #include "model/document.h"
 #include "platform/files.h"
@@ -29,7 +30,7 @@ std::vector<std::string> ListVbHelpIds(const CFormProject& project) {
 
 void ShowSkippedForms(const CFormProject& project) {
   const std::string text = project.SkippedFormsText();
-  if (!text.empty()) Messages().Message(text, kDefaultCaption, MessageIcon::Warning);
+  if (!text.empty()) Messages().Message(text, kBuildCaption, MessageIcon::Warning);
 }
 
 bool RunVbWizard(CVeldorDoc& doc, const std::string& projectFile, WizardReport* report) {

@@ -142,12 +142,5 @@ TEST_F(DelphiWizardTest, UnitLinesOfTheProjectFile) {
   EXPECT_TRUE(project.skipped.empty());
 }
 
-TEST_F(DelphiWizardTest, AProjectThatCannotBeReadEndsWithoutMessage) {
-  WizardReport report;
-  EXPECT_FALSE(RunDelphiWizard(doc_, dir_ / "delphi/None.dpr", &report));
-  EXPECT_FALSE(report.error.empty());
-  EXPECT_TRUE(messages_.messages.empty());
-}
-
 }  // namespace
 }  // namespace veldor

@@ -101,7 +101,7 @@ TEST_F(HelpMapIncludeTest, VisualBasicAndDelphiLinksEndSilentlyWithoutAProject) 
   EXPECT_TRUE(messages_.messages.empty());
 }
 
-TEST_F(HelpMapIncludeTest, BuildStepRunsOnlyWhenLinkChangesAreAllowed) {
+TEST_F(HelpMapIncludeTest, BuildStepRunsOnlyWhenLinkChangesAreAllowedAndNeverStopsTheBuild) {
   doc_.allowVcLinkChanges = 0;
   EXPECT_TRUE(HelpMapBuildStep(doc_));
   EXPECT_FALSE(FileExists(Map()));
@@ -112,6 +112,11 @@ TEST_F(HelpMapIncludeTest, BuildStepRunsOnlyWhenLinkChangesAreAllowed) {
   doc_.devLinkKind = 2;
   EXPECT_TRUE(HelpMapBuildStep(doc_));
   EXPECT_FALSE(FileExists(Map()));
+  // A missing header is shown, and the build goes on.
+  doc_.devLinkKind = 0;
+  doc_.vcResourceInclude = dir_ / "vc/Gone.h";
+  EXPECT_TRUE(HelpMapBuildStep(doc_));
+  EXPECT_EQ(OnlyMessage(), "Le fichier resource n'existe pas\"");
 }
 
 }  // namespace
