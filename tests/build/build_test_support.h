@@ -1,6 +1,5 @@
-// Helpers of the build tests: subjects with a fixed style, golden files,
-// and the directory layout of a build (work directory, program directory,
-// settings file naming the fake programs).
+// Helpers of the build tests: golden files, subjects with a fixed style,
+// topics and global strings.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,9 +9,7 @@
 #include <string>
 
 #include "model/document.h"
-#include "model/subject.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 
 namespace veldor::testing {
 
@@ -20,51 +17,43 @@ inline std::string GoldenPath(const std::string& name) {
   return std::string(VELDOR_TEST_DATA_DIR) + "/build/" + name;
 }
 
+inline std::string FileText(const std::string& path) {
+  std::string text;
+  ReadFile(path, text);
+  return text;
+}
+
 // Compares `actual` with a golden file. With VELDOR_UPDATE_GOLDEN set the
 // file is rewritten instead (review the difference before committing).
 inline ::testing::AssertionResult MatchesGolden(const std::string& actual,
                                                 const std::string& name) {
-  if (std::getenv("VELDOR_UPDATE_GOLDEN") != nullptr) {
-    WriteFile(GoldenPath(name), actual);
-    return ::testing::AssertionSuccess();
-  }
-  std::string expected;
-  if (!ReadFile(GoldenPath(name), expected)) {
-    return ::testing::AssertionFailure() << "missing golden file " << name;
-  }
+  if (std::getenv("VELDOR_UPDATE_GOLDEN") != nullptr) WriteFile(GoldenPath(name), actual);
+  const std::string expected = FileText(GoldenPath(name));
   if (actual == expected) return ::testing::AssertionSuccess();
   size_t at = 0;
   while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-  const size_t from = at > 60 ? at - 60 : 0;
-  return ::testing::AssertionFailure()
-         << name << " differs at byte " << at << "\n  expected: ..." << expected.substr(from, 120)
-         << "\n  actual:   ..." << actual.substr(from, 120);
+  return ::testing::AssertionFailure() << name << " differs at byte " << at << ": ..."
+                                       << actual.substr(at > 40 ? at - 40 : 0, 80);
 }
 
-// A subject of the given type with the style of the worked examples:
-// Arial (swiss), normal weight, 10 points, green, single border, paragraph
-// end, left aligned, 1.7 cm indents, 0.25 cm after, default style.
+// A subject with the style of the worked examples: Arial (swiss), normal,
+// 10 points, green, single border, paragraph end, left aligned, 1.7 cm
+// indents, 0.25 cm after, default style.
 inline std::unique_ptr<CTypeEdit> MakeSubject(int type, const std::string& text = "") {
   std::unique_ptr<CTypeEdit> s = CTypeEdit::CreateSubject(type);
   s->text = text;
   s->style.SetFaceName("Arial");
   s->style.pitchAndFamily = 0x22;
-  s->style.weight = 0;
-  s->style.italic = 0;
-  s->style.underline = 0;
+  s->style.weight = s->style.italic = s->style.underline = 0;
   s->style.pointSize = 10;
   s->SetColour(0x008000);
-  s->border = 0;
+  s->border = s->alignment = 0;
   s->flags = kFlagParagraphEnd;
-  s->alignment = 0;
-  s->leftMargin = 1.7f;
-  s->rightMargin = 1.7f;
-  s->spaceBefore = 0.0f;
+  s->leftMargin = s->rightMargin = 1.7f;
+  s->spaceBefore = s->firstIndent = 0.0f;
   s->spaceAfter = 0.25f;
-  s->firstIndent = 0.0f;
   s->useDefaultStyle = 1;
   s->action = kActionRien;
-  s->linkMark = 0;
   return s;
 }
 
@@ -72,15 +61,13 @@ inline CTopic& AddTopic(CVeldorDoc& doc, const std::string& name, const std::str
   auto topic = std::make_unique<CTopic>();
   topic->name = name;
   topic->chapter = chapter;
-  CTopic& ref = *topic;
   doc.AddTopic(std::move(topic));
-  return ref;
+  return *doc.GetTopic(doc.topicCount() - 1);
 }
 
 inline CTypeEdit& AddSubject(CTopic& topic, std::unique_ptr<CTypeEdit> subject) {
-  CTypeEdit& ref = *subject;
   topic.AddSubject(std::move(subject));
-  return ref;
+  return *topic.GetSubject(topic.subjectCount() - 1);
 }
 
 inline CGlobalTexte MakeGlobal(const std::string& text, int action, const std::string& target = "",
@@ -89,24 +76,17 @@ inline CGlobalTexte MakeGlobal(const std::string& text, int action, const std::s
   g.text = text;
   g.action = action;
   g.target = target;
-  g.caseSensitive = caseSensitive ? 1 : 0;
-  g.keepColour = keepColour ? 1 : 0;
+  g.caseSensitive = caseSensitive;
+  g.keepColour = keepColour;
   return g;
 }
 
-// Replaces every occurrence of `from` by `to` (temporary paths in outputs
-// compared with golden files).
+// Every occurrence of `from` replaced (temporary paths in outputs).
 inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  if (from.empty()) return text;
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (size_t at = text.find(from); !from.empty() && at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
-  return text;
-}
-
-inline std::string FileText(const std::string& path) {
-  std::string text;
-  ReadFile(path, text);
   return text;
 }
 

@@ -5,8 +5,6 @@
 
 #include "build/build_test_support.h"
 #include "build/text_index.h"
-#include "model/document.h"
-#include "platform/recording_messages.h"
 #include "platform/temp_directory.h"
 
 namespace veldor {
@@ -21,18 +19,20 @@ using testing::MakeSubject;
 class ErrorListTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(temp_.path().empty());
     for (const char* name : {"IDH_A", "IDH_B", "IDH_C"}) {
       CTopic& topic = AddTopic(doc_, name);
       AddSubject(topic, MakeSubject(kTypeTexte, "un"));
       AddSubject(topic, MakeSubject(kTypeTexte, "deux"));
     }
-    ASSERT_TRUE(WriteFile(temp_ / "topic.ref",
-                          "1 :IDH_A\n2 :IDH_B\n  3 :  IDH_C  \r\nsans deux-points\n4 :GONE\n"));
+    ASSERT_TRUE(WriteFile(temp_ / "topic.ref", "1 :IDH_A\n  3 :  IDH_C  \r\nrien\n4 :GONE\n"));
     ASSERT_TRUE(list_.LoadTopicRef(temp_ / "topic.ref"));
   }
-  std::optional<ErrorLineTarget> Open(const std::string& line) {
-    return list_.OpenFromErrorLine(line, doc_);
+  // "topic name/subject", or "-" when the line leads nowhere.
+  std::string Open(const std::string& line) {
+    auto target = list_.OpenFromErrorLine(line, doc_);
+    if (!target) return "-";
+    EXPECT_EQ(doc_.GetTopic(target->topicIndex)->name, target->topicName);
+    return target->topicName + "/" + std::to_string(target->subjectIndex);
   }
 
   TempDirectory temp_;
@@ -40,53 +40,23 @@ class ErrorListTest : public ::testing::Test {
   CErrorList list_;
 };
 
-TEST_F(ErrorListTest, TopicReferenceFile) {
-  EXPECT_EQ(list_.topicNumbers(),
-            (StringMap{{"1", "IDH_A"}, {"2", "IDH_B"}, {"3", "IDH_C"}, {"4", "GONE"}}));
+TEST_F(ErrorListTest, LinesLeadToTopicsByNumberOrIndex) {
+  EXPECT_EQ(list_.topicNumbers(), (StringMap{{"1", "IDH_A"}, {"3", "IDH_C"}, {"4", "GONE"}}));
+  EXPECT_EQ(Open("HC3025: Warning: topic #3 of D:\\AIDE\\DEMO.RTF : Jump to undefined"),
+            "IDH_C/-1");
+  EXPECT_EQ(Open("topic...1 VELDOR Nom Font Vide"), "IDH_A/-1");
+  EXPECT_EQ(Open("#9 x topic...1 of Z"), "IDH_A/-1");  // "..." before "#"
+  EXPECT_EQ(Open("topic...2 Chaine Ed 1 Ligne 0"), "IDH_C/1");
+  EXPECT_EQ(Open("topic...0 Chaine Ed  Ligne 0"), "IDH_A/-1");   // no subject number
+  EXPECT_EQ(Open("topic...0 Chaine Ed 7 Ligne 0"), "IDH_A/-1");  // no such subject
+  for (const char* nowhere :
+       {"HC1002: Note: Using existing phrase table", "topic #3 unended", "topic #2 of DEMO.RTF",
+        "topic #4 of DEMO.RTF", "", "topic...3 Chaine Ed 0 Ligne 0",
+        "topic...-1 Chaine Ed 0 Ligne 0", "topic...99999999999999999999 Chaine Ed 0 Ligne 0"}) {
+    EXPECT_EQ(Open(nowhere), "-") << nowhere;
+  }
   EXPECT_FALSE(list_.LoadTopicRef(temp_ / "missing.ref"));
   EXPECT_TRUE(list_.topicNumbers().empty());
-}
-
-TEST_F(ErrorListTest, CompilerAndBuildLinesLeadToTopicsByNumber) {
-  auto target = Open("HC3025: Warning: topic #3 of D:\\AIDE\\DEMO.RTF : Jump to undefined");
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->topicName, "IDH_C");
-  EXPECT_EQ(target->topicIndex, 2);
-  EXPECT_EQ(target->subjectIndex, -1);
-
-  target = Open("topic...2 VELDOR Nom Font Vide");
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->topicName, "IDH_B");
-
-  // "..." is looked for before "#".
-  target = Open("#9 x topic...1 of Z");
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->topicName, "IDH_A");
-
-  EXPECT_FALSE(Open("HC1002: Note: Using existing phrase table"));  // neither ... nor #
-  EXPECT_FALSE(Open("topic #3 without its end"));
-  EXPECT_FALSE(Open("topic #12 of DEMO.RTF"));  // not in the map
-  EXPECT_FALSE(Open("topic #4 of DEMO.RTF"));   // the map names a topic that is gone
-  EXPECT_FALSE(Open(""));
-}
-
-TEST_F(ErrorListTest, SearchLinesLeadToTopicAndSubjectByIndex) {
-  auto target = Open("topic...2 Chaine Ed 1 Ligne 0");
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->topicIndex, 2);
-  EXPECT_EQ(target->topicName, "IDH_C");
-  EXPECT_EQ(target->subjectIndex, 1);
-
-  target = Open("topic...0 Chaine Ed  Ligne 0");  // nothing between "Ed " and " Ligne"
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->subjectIndex, -1);
-  target = Open("topic...0 Chaine Ed 7 Ligne 0");  // no such subject any more
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->subjectIndex, -1);
-
-  EXPECT_FALSE(Open("topic...3 Chaine Ed 0 Ligne 0"));
-  EXPECT_FALSE(Open("topic...-1 Chaine Ed 0 Ligne 0"));
-  EXPECT_FALSE(Open("topic...99999999999999999999 Chaine Ed 0 Ligne 0"));
 }
 
 TEST(SearchTextTest, EveryOccurrenceWithItsLine) {
@@ -94,11 +64,9 @@ TEST(SearchTextTest, EveryOccurrenceWithItsLine) {
   CTopic& first = AddTopic(doc, "T0");
   AddSubject(first, MakeSubject(kTypeTexte, "rien"));
   AddSubject(first, MakeSubject(kTypeTexte, "banana"));
-  CTopic& second = AddTopic(doc, "T1");
-  AddSubject(second, MakeSubject(kTypeTitre, "\xC9t\xE9\nl'\xE9t\xE9\r\nBANANA"));
+  AddSubject(AddTopic(doc, "T1"), MakeSubject(kTypeTitre, "\xC9t\xE9\nl'\xE9t\xE9\r\nBANANA"));
   CErrorList list;
   list.AddErrorLine("ancienne ligne");
-
   SearchText(doc, "a", true, list);
   EXPECT_THAT(list.lines(),
               ElementsAre("Recherche de a", "topic...0 Chaine Ed 1 Ligne 0",
@@ -111,29 +79,8 @@ TEST(SearchTextTest, EveryOccurrenceWithItsLine) {
   SearchText(doc, "\xE9t\xE9", false, list);  // accented capitals match without case
   EXPECT_THAT(list.lines(), ElementsAre("Recherche de \xE9t\xE9", "topic...1 Chaine Ed 0 Ligne 0",
                                         "topic...1 Chaine Ed 0 Ligne 1"));
-  SearchText(doc, "\xE9t\xE9", true, list);
-  EXPECT_THAT(list.lines(), ElementsAre("Recherche de \xE9t\xE9", "topic...1 Chaine Ed 0 Ligne 1"));
   SearchText(doc, "", false, list);
   EXPECT_THAT(list.lines(), ElementsAre("Recherche de "));
-}
-
-TEST(TextIndexTest, KeywordsAndDistinctContextStrings) {
-  TempDirectory temp;
-  RecordingMessages messages;
-  CVeldorDoc doc;
-  doc.projectName = "DEMO";
-  doc.rootDir = temp.path();
-  AddTopic(doc, "IDH_A").keywords = {"un", "", "deux"};
-  AddTopic(doc, "IDH_B").keywords = {"trois"};
-  AddTopic(doc, "IDH_A");
-  ASSERT_TRUE(BuildTextIndex(doc));
-  EXPECT_EQ(FileText(temp / "DEMO.KEY"), "un\n\ndeux\ntrois\n");
-  EXPECT_EQ(FileText(temp / "DEMO.IND"), "IDH_A\nIDH_B\n");
-
-  doc.projectName = "";
-  EXPECT_FALSE(BuildTextIndex(doc));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Le projet n'a pas de Nom valide");
 }
 
 }  // namespace

@@ -48,38 +48,30 @@ log=$(sed -n 's/^ERRORLOG=//p' "$hpj")
 printf 'HC3025: Warning: topic #3 of %s.RTF : Jump to undefined Topic ID.\r\n\r\nHC1002: Note: Using existing phrase table\r\n' "$base" > "$log"
 )";
 
-// A fake help viewer: records its arguments and directory.
+// A fake help viewer: records its arguments.
 constexpr const char* kFakeViewer = R"(#!/bin/sh
-pwd > "$(dirname "$0")/viewer-cwd.txt"
 printf '%s\n' "$@" > "$(dirname "$0")/viewer-args.tmp"
 mv "$(dirname "$0")/viewer-args.tmp" "$(dirname "$0")/viewer-args.txt"
 )";
 
+// The settings file names the fake programs; missing ones cannot start.
 class HelpCompilerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(temp_.path().empty());
     for (const char* dir : {"work", "program", "project", "tools"}) {
       ASSERT_TRUE(MakeDirectory(temp_ / dir));
     }
     WriteScript("tools/fakehc.sh", kFakeCompiler);
     WriteScript("tools/viewer.sh", kFakeViewer);
-    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI",
-                          "[Programmes]\r\n"
-                          "hcw.exe=" +
-                              temp_ / "tools/fakehc.sh" +
-                              "\r\n"
-                              "hcpvel.pif=" +
-                              temp_ / "tools/fakehc.sh" +
-                              "\r\n"
-                              "hcvel.pif=" +
-                              temp_ / "tools/absent.sh" +
-                              "\r\n"
-                              "winhlp32.exe=" +
-                              temp_ / "tools/viewer.sh" +
-                              "\r\n"
-                              "winhelp.exe=" +
-                              temp_ / "tools/absent.sh" + "\r\n"));
+    std::string ini = "[Programmes]\r\n";
+    for (const auto& [name, tool] : {std::pair{"hcw.exe", "fakehc.sh"},
+                                     {"hcpvel.pif", "fakehc.sh"},
+                                     {"hcvel.pif", "absent.sh"},
+                                     {"winhlp32.exe", "viewer.sh"},
+                                     {"winhelp.exe", "absent.sh"}}) {
+      ini += std::string(name) + "=" + temp_ / "tools/" + tool + "\r\n";
+    }
+    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI", ini));
     SettingsStore::ResetInstance();
 
     doc_.projectName = "DEMO";
@@ -93,21 +85,21 @@ class HelpCompilerTest : public ::testing::Test {
       CTopic& topic = AddTopic(doc_, "IDH_" + std::to_string(i));
       topic.browse = std::to_string(i);
       topic.keywords = {"mot" + std::to_string(i)};
+      if (i == 7) topic.keywords.insert(topic.keywords.begin(), "");
       AddSubject(topic, MakeSubject(kTypeTexte, "texte"));
       if (i == 7) AddSubject(topic, MakeSubject(kTypeTexte, "sans")).style.SetFaceName("");
     }
     ASSERT_TRUE(doc_.Save(temp_ / "project/DEMO.ehe"));
   }
-  void TearDown() override { SettingsStore::ResetInstance(); }
-
   void WriteScript(const std::string& name, const std::string& text) {
     ASSERT_TRUE(WriteFile(temp_ / name, text));
     ASSERT_EQ(::chmod((temp_ / name).c_str(), 0755), 0);
   }
-  static std::string Canonical(const std::string& path) {
-    return std::filesystem::weakly_canonical(path).string();
-  }
 
+  // Re-reads the settings once the environment is restored.
+  struct SettingsReset {
+    ~SettingsReset() { SettingsStore::ResetInstance(); }
+  } settingsReset_;
   TempDirectory temp_;
   const std::string work_ = temp_ / "work";
   ScopedEnvironment ini_{"VELDOR_INI", temp_ / "VELDOR.INI"};
@@ -117,33 +109,21 @@ class HelpCompilerTest : public ::testing::Test {
   RecordingMessages messages_;
 };
 
-TEST_F(HelpCompilerTest, CommandLineOfEachCompiler) {
+TEST_F(HelpCompilerTest, CommandLines) {
   EXPECT_EQ(CompilerCommandLine(doc_), "hcw.exe /C /M /A /E " + work_ + "/DEMO.HPJ");
   doc_.helpCompiler = 1;
   EXPECT_EQ(CompilerCommandLine(doc_), "hcpvel.pif " + work_ + "/DEMO.HPJ");
-  for (uint16_t other : {0, 3, 65535}) {
-    doc_.helpCompiler = other;
-    EXPECT_EQ(CompilerCommandLine(doc_), "hcvel.pif " + work_ + "/DEMO.HPJ");
-  }
+  doc_.helpCompiler = 3;
+  EXPECT_EQ(CompilerCommandLine(doc_), "hcvel.pif " + work_ + "/DEMO.HPJ");
   CVeldorDoc unsaved;
   unsaved.projectName = "DEMO";
   EXPECT_EQ(CompilerCommandLine(unsaved), "hcvel.pif DEMO.HPJ");
-  // A work directory with blanks stays one argument.
-  ASSERT_TRUE(MakeDirectory(temp_ / "mon aide"));
-  unsaved.rootDir = temp_ / "mon aide";
-  EXPECT_EQ(CompilerCommandLine(unsaved), "hcvel.pif \"" + temp_ / "mon aide/DEMO.HPJ\"");
-  EXPECT_THAT(SplitCommandLine(CompilerCommandLine(unsaved)),
-              ElementsAre("hcvel.pif", temp_ / "mon aide/DEMO.HPJ"));
-}
-
-TEST_F(HelpCompilerTest, QuotedArgumentsSplitBackUnchanged) {
+  // Paths with blanks or quotes stay one argument.
   for (const std::string& argument :
-       {std::string("plain"), std::string("two words"), std::string(""), std::string("a\"b"),
-        std::string("trailing\\"), std::string("sp ace\\"), std::string("x\\\\\"y z"),
-        std::string("\t")}) {
+       {std::string("two words"), std::string(""), std::string("a\"b"), std::string("sp ace\\"),
+        std::string("x\\\\\"y z")}) {
     EXPECT_THAT(SplitCommandLine("prog " + QuoteCommandArgument(argument) + " next"),
-                ElementsAre("prog", argument, "next"))
-        << QuoteCommandArgument(argument);
+                ElementsAre("prog", argument, "next"));
   }
   EXPECT_EQ(QuoteCommandArgument("D:\\AIDE\\DEMO.HPJ"), "D:\\AIDE\\DEMO.HPJ");
 }
@@ -163,19 +143,20 @@ TEST_F(HelpCompilerTest, BuildAllCompilesCopiesAndLeadsErrorsBackToTopics) {
   EXPECT_EQ(helpMapRuns, 0);  // the project does not allow Visual C++ link changes
   EXPECT_EQ(CurrentDirectory(), before);
   EXPECT_FALSE(IsCompiling());
-  EXPECT_EQ(messages_.waitDepth, 0);
 
   // The compiler ran in the program directory on the help project of the
   // work directory, after the old compiled file was deleted.
   EXPECT_EQ(FileText(temp_ / "tools/args.txt"), "/C\n/M\n/A\n/E\n" + work_ + "/DEMO.HPJ\n");
   std::string cwd = FileText(temp_ / "tools/cwd.txt");
   if (!cwd.empty()) cwd.pop_back();  // the line feed
-  EXPECT_EQ(Canonical(cwd), Canonical(temp_ / "program"));
+  EXPECT_TRUE(std::filesystem::equivalent(cwd, temp_ / "program"));
   EXPECT_FALSE(FileExists(temp_ / "tools/stale.txt"));
-  for (const char* made :
-       {"DEMO.HPJ", "DEMO.BAT", "DEMO.RTF", "topic.ref", "DEMO.IND", "DEMO.KEY"}) {
+  for (const char* made : {"DEMO.HPJ", "DEMO.BAT", "DEMO.RTF", "topic.ref"}) {
     EXPECT_TRUE(FileExists(work_ + "/" + made)) << made;
   }
+  // The text index: every keyword, every distinct context string.
+  EXPECT_EQ(FileText(work_ + "/DEMO.KEY"), "mot1\nmot2\nmot3\nmot4\nmot5\nmot6\n\nmot7\nmot8\n");
+  EXPECT_EQ(FileText(work_ + "/DEMO.IND").size(), 8 * 6u);
   EXPECT_TRUE(FileExists(temp_ / "program/DEMO.000"));
 
   // The compiled file is copied beside the project with its time stamp.
@@ -229,24 +210,6 @@ TEST_F(HelpCompilerTest, NothingStartsWhileCompiling) {
   EXPECT_THAT(errors_.lines(), ElementsAre("kept"));
   EXPECT_TRUE(CommandBuildRtf(doc_, errors_));
   EXPECT_THAT(errors_.lines(), ElementsAre("topic...7 VELDOR Nom Font Vide"));
-}
-
-TEST_F(HelpCompilerTest, CompilerErrorLogIsReadUpToItsLimit) {
-  std::string log;
-  while (log.size() < 40000) log += "HC9999: ligne " + std::to_string(log.size()) + "\n";
-  ASSERT_TRUE(WriteFile(work_ + "/DEMO.ERR", log));
-  ASSERT_TRUE(WriteFile(work_ + "/topic.ref", "1 :IDH_1\n"));
-  ASSERT_TRUE(LoadCompilerErrors(doc_, errors_));
-  size_t bytes = 0;
-  for (const std::string& line : errors_.lines()) bytes += line.size() + 1;
-  EXPECT_LE(bytes, 32001u);
-  EXPECT_GT(bytes, 31900u);
-  EXPECT_EQ(errors_.topicNumbers().at("1"), "IDH_1");
-
-  doc_.errorLogFile = "absent.log";
-  CErrorList other;
-  EXPECT_FALSE(LoadCompilerErrors(doc_, other));
-  EXPECT_TRUE(other.lines().empty());
 }
 
 TEST_F(HelpCompilerTest, TestHelpStartsTheViewerOnTheCompiledFile) {

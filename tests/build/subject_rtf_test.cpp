@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "build/build_test_support.h"
 #include "build/project_rtf.h"
 #include "build/rtf_escape.h"
-#include "model/document.h"
 
 namespace veldor {
 namespace {
@@ -14,9 +15,8 @@ using testing::MakeGlobal;
 using testing::MakeSubject;
 using testing::MatchesGolden;
 
-// Fonts, colours and references as a build numbers them: Arial is font 0,
-// the palette is numbered in table order, topic IDH_REF has the reference
-// string REF_B.
+// Maps as a build numbers them: Arial is font 0, the palette is numbered in
+// table order, topic IDH_REF has the reference string REF_B.
 class SubjectRtfTest : public ::testing::Test {
  protected:
   SubjectRtfTest() {
@@ -29,8 +29,9 @@ class SubjectRtfTest : public ::testing::Test {
     WriteRtf(s, out, maps, doc, substitute);
     return out;
   }
-  std::string Export(const CTypeEdit& s) {
-    std::string out;
+  // Both writers of a subject, under a label, for the golden files.
+  std::string Both(const std::string& label, const CTypeEdit& s) {
+    std::string out = label + "\n" + Rtf(s);
     WriteRtfExport(s, out, maps, doc);
     return out;
   }
@@ -47,111 +48,76 @@ TEST_F(SubjectRtfTest, WorkedExamples) {
   title->SetColour(0x000000);
   title->alignment = 2;
   EXPECT_TRUE(MatchesGolden(Rtf(*title), "subject_title.rtf"));
-
   auto jump = MakeSubject(kTypeJump, "Voir l'aide");
   jump->action = kActionSaut;
   jump->target = "IDH_AIDE";
   EXPECT_TRUE(MatchesGolden(Rtf(*jump), "subject_jump.rtf"));
-
   auto bitmap = MakeSubject(kTypeBitMap, "Logo");
   bitmap->title = "LOGO.BMP";
   EXPECT_TRUE(MatchesGolden(Rtf(*bitmap), "subject_bitmap.rtf"));
 }
 
-TEST_F(SubjectRtfTest, EscapingOfTextsAndMacroArguments) {
-  EXPECT_EQ(RtfEscape("a\\b{c}"), "a\\'5cb\\'7bc\\'7d");
+TEST_F(SubjectRtfTest, Escaping) {
+  EXPECT_EQ(RtfEscape("a\\b{c}\xE9"), "a\\'5cb\\'7bc\\'7d\\'e9");
   EXPECT_EQ(MacroEscape("a\\b{c}"), "a\\'5c\\'5cb\\'7bc\\'7d");
   EXPECT_EQ(RtfEscape("1\r\n2\r3\n"), "1\\line 23\\line ");
-  EXPECT_EQ(RtfEscape("\r"), "");
-  EXPECT_EQ(RtfEscape("\xFF\x80"), "\\'ff\\'80");
-  EXPECT_EQ(RtfEscape(""), "");
 }
 
-TEST_F(SubjectRtfTest, CharacterFormatting) {
-  auto s = MakeSubject(kTypeTexte, "x");
-  s->flags = 0;
-  s->style.weight = 600;
-  EXPECT_EQ(Rtf(*s), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 x\n");
-  s->style.weight = 800;
-  EXPECT_EQ(Rtf(*s), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 x\n");
-  s->style.weight = 700;
-  s->style.italic = 1;
-  s->style.underline = 1;
-  EXPECT_EQ(Rtf(*s), "\\plain\\b\\i\\ul\\cf10\\f0\\fs20\\brdrs\\fi0 x\n");
-
-  // A font or colour the maps do not hold writes nothing in its place.
-  s->style.SetFaceName("Courier");
-  s->colour = 0x123456;
-  s->style.weight = 0;
-  s->style.italic = 0;
-  s->style.underline = 0;
-  EXPECT_EQ(Rtf(*s), "\\plain\\fs20\\brdrs\\fi0 x\n");
+// Character and paragraph formatting: one subject changed in one way per
+// entry.
+TEST_F(SubjectRtfTest, FormattingVariants) {
+  using Change = std::function<void(CTypeEdit&)>;
+  const std::pair<const char*, Change> variants[] = {
+      {"weight 600", [](CTypeEdit& s) { s.style.weight = 600; }},
+      {"weight 700 italic", [](CTypeEdit& s) { s.style.weight = 700, s.style.italic = 1; }},
+      {"weight 800", [](CTypeEdit& s) { s.style.weight = 800; }},
+      {"underline", [](CTypeEdit& s) { s.style.underline = 1; }},
+      {"underline, text is the type name",
+       [](CTypeEdit& s) { s.style.underline = 1, s.text = "Texte"; }},
+      {"font and colour not numbered",
+       [](CTypeEdit& s) { s.style.SetFaceName("Courier"), s.colour = 0x123456; }},
+      {"all flags, thick border, right",
+       [](CTypeEdit& s) { s.flags = 0x03FF, s.border = 1, s.alignment = 1; }},
+      {"double border, unknown alignment, no default style",
+       [](CTypeEdit& s) { s.border = 2, s.alignment = 7, s.useDefaultStyle = 0; }},
+      {"unknown border, no paragraph end", [](CTypeEdit& s) { s.border = 3, s.flags = 0; }},
+      {"lengths",
+       [](CTypeEdit& s) {
+         s.leftMargin = 0, s.rightMargin = 20, s.spaceBefore = 0.5f, s.spaceAfter = 0,
+         s.firstIndent = 1;
+       }},
+  };
+  std::string all;
+  for (const auto& [label, change] : variants) {
+    auto text = MakeSubject(kTypeTexte, "t");
+    change(*text);
+    all += Both(label, *text);
+  }
+  auto jump = MakeSubject(kTypeJump, "j");
+  jump->style.underline = 1;  // never "\ul" for jumps and images
+  all += Both("underlined jump", *jump);
+  EXPECT_TRUE(MatchesGolden(all, "subject_formats.rtf"));
 }
 
-TEST_F(SubjectRtfTest, UnderlineNeedsTextAndIsNeverWrittenForImagesAndJumps) {
-  auto text = MakeSubject(kTypeTexte, "Texte");  // still the type's name: no text
-  text->style.underline = 1;
-  text->flags = 0;
-  EXPECT_EQ(Rtf(*text), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 \n");
-  auto title = MakeSubject(kTypeTitre, "Texte");  // another type's name is text
-  title->style.underline = 1;
-  title->flags = 0;
-  EXPECT_EQ(Rtf(*title), "\\plain\\ul\\cf10\\f0\\fs20\\brdrs\\fi0 Texte\n");
-  auto jump = MakeSubject(kTypeJump, "Saut vers ");
-  jump->style.underline = 1;
-  jump->flags = 0;
-  EXPECT_EQ(Rtf(*jump), "\\plain\\cf10\\f0\\fs20\\brdrs{\\uldb }\n");
-}
-
-TEST_F(SubjectRtfTest, BordersFlagsAndParagraphLayout) {
-  auto s = MakeSubject(kTypeIndent, "t");
-  s->flags = 0xFFFF & ~kFlagIgnoreGlobals;
-  s->border = 1;
-  s->alignment = 1;
-  s->leftMargin = 0.0f;
-  s->rightMargin = 20.0f;
-  s->spaceBefore = 0.5f;
-  s->spaceAfter = 0.0f;
-  s->firstIndent = 1.0f;
-  s->useDefaultStyle = 0;
-  EXPECT_EQ(Rtf(*s),
-            "\\plain\\cf10\\f0\\fs20\\brdrth\\box\\brdrbar\\brdrt\\brdrb\\keep\\keepn"
-            "\\qr\\li0\\ri11338\\sa5\\sb283 \\fi566 t\\par}\n");
-  s->border = 2;
-  s->alignment = 7;  // unknown alignments are left aligned
-  s->flags = kFlagParagraphEnd;
-  s->useDefaultStyle = 1;
-  EXPECT_EQ(
-      Rtf(*s),
-      "\\plain\\cf10\\f0\\fs20\\brdrdb\\ql\\li0\\ri11338\\sa5\\sb283 \\fi566 t\\par\\pard}\n");
-  s->border = 3;
-  s->flags = 0;
-  EXPECT_EQ(Rtf(*s), "\\plain\\cf10\\f0\\fs20\\fi566 t\n");
-}
-
-// Every action with each link mark, with and without a window, and with
-// a target that has a reference string.
+// Every action with each link mark, with and without a window, and to a
+// topic with a reference string.
 TEST_F(SubjectRtfTest, JumpActionsAndLinkMarks) {
   std::string all;
   for (int action = 0; action <= 7; ++action) {
     for (int mark = 0; mark <= 3; ++mark) {
-      for (const char* window : {"", "second"}) {
-        auto jump = MakeSubject(kTypeJump, "Aller {ici}");
-        jump->action = action;
-        jump->linkMark = static_cast<uint16_t>(mark);
-        jump->windowName = window;
-        jump->target = mark == 3 ? "IDH_REF" : "IDH_CIBLE";
-        jump->soundOrCommand = "C:\\SONS\\clic.wav";
-        all += "action " + std::to_string(action) + " mark " + std::to_string(mark) + " window '" +
-               window + "'\n" + Rtf(*jump);
-      }
+      auto jump = MakeSubject(kTypeJump, "Aller {ici}");
+      jump->action = action;
+      jump->linkMark = static_cast<uint16_t>(mark);
+      jump->windowName = mark % 2 ? "second" : "";
+      jump->target = mark == 3 ? "IDH_REF" : "IDH_CIBLE";
+      jump->soundOrCommand = "C:\\SONS\\clic.wav";
+      all += Both("action " + std::to_string(action) + " mark " + std::to_string(mark), *jump);
     }
   }
   doc.help32 = 1;
   auto jump = MakeSubject(kTypeJump, "son");
   jump->action = kActionSon;
-  jump->soundOrCommand = "a.wav";
-  all += "32-bit sound\n" + Rtf(*jump);
+  all += Both("32-bit sound", *jump);
   EXPECT_TRUE(MatchesGolden(all, "jump_actions.rtf"));
 }
 
@@ -160,78 +126,48 @@ TEST_F(SubjectRtfTest, JumpActionsAndLinkMarks) {
 TEST_F(SubjectRtfTest, BitmapActionsPlacementAndCaptions) {
   std::string all;
   for (int action = 0; action <= 7; ++action) {
-    for (uint16_t flags :
-         {uint16_t(kFlagParagraphEnd), uint16_t(kFlagParagraphEnd | kFlagImageRight)}) {
-      for (int underline = 0; underline <= 1; ++underline) {
-        auto bitmap = MakeSubject(kTypeBitMap, "L\xE9gende");
-        bitmap->title = "D:\\IMG\\A.BMP";
-        bitmap->action = action;
-        bitmap->flags = flags;
-        bitmap->style.underline = static_cast<uint8_t>(underline);
-        bitmap->target = "IDH_REF";
-        bitmap->windowName = action == 3 ? "popwin" : "";
-        bitmap->soundOrCommand = "notepad.exe C:\\A.TXT";
-        all += "action " + std::to_string(action) + " flags " + std::to_string(flags) +
-               " underline " + std::to_string(underline) + "\n" + Rtf(*bitmap);
-      }
+    for (int variant = 0; variant < 4; ++variant) {
+      auto bitmap = MakeSubject(kTypeBitMap, "L\xE9gende");
+      bitmap->title = "D:\\IMG\\A.BMP";
+      bitmap->action = action;
+      bitmap->flags = kFlagParagraphEnd | (variant & 1 ? kFlagImageRight : 0);
+      bitmap->style.underline = variant & 2 ? 1 : 0;
+      bitmap->target = "IDH_REF";
+      bitmap->windowName = action == 3 ? "popwin" : "";
+      bitmap->soundOrCommand = "notepad.exe C:\\A.TXT";
+      all +=
+          Both("action " + std::to_string(action) + " variant " + std::to_string(variant), *bitmap);
     }
   }
   for (int alignment = 0; alignment <= 3; ++alignment) {
-    for (uint16_t inLine : {uint16_t(0), uint16_t(kFlagImageInLine)}) {
+    for (int inLine = 0; inLine <= 1; ++inLine) {
       auto bitmap = MakeSubject(kTypeBitMap, "BitMap");  // the type's name: no caption
       bitmap->title = "B.BMP";
       bitmap->alignment = static_cast<uint16_t>(alignment);
-      bitmap->flags = kFlagParagraphEnd | inLine;
-      all += "alignment " + std::to_string(alignment) + " inline " + std::to_string(inLine) + "\n" +
-             Rtf(*bitmap);
+      bitmap->flags = kFlagParagraphEnd | (inLine ? kFlagImageInLine : 0);
+      all += Both("alignment " + std::to_string(alignment) + " inline " + std::to_string(inLine),
+                  *bitmap);
     }
   }
   EXPECT_TRUE(MatchesGolden(all, "bitmap_actions.rtf"));
 }
 
+// Global strings become links in texts and image captions only, unless
+// the subject or the caller forbids it.
 TEST_F(SubjectRtfTest, GlobalStringsOnlyInTextsAndCaptionsWhenAllowed) {
   doc.globals.Add(MakeGlobal("aide", kActionSaut, "IDH_AIDE"));
-  const std::string linked = "{\\uldb aide}{\\v  IDH_AIDE}";
-  for (int type : {kTypeIndent, kTypeTexte}) {
-    auto s = MakeSubject(type, "Voir aide");
-    s->flags = 0;
-    EXPECT_EQ(Rtf(*s), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 Voir " + linked + "\n");
-    EXPECT_EQ(Rtf(*s, false), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 Voir aide\n");
-    EXPECT_EQ(Export(*s), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 Voir aide\n");
-    s->flags = kFlagIgnoreGlobals;
-    EXPECT_EQ(Rtf(*s), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 Voir aide\n");
+  std::string all;
+  for (int type = -1; type < kSubjectTypeCount; ++type) {
+    for (uint16_t flags : {uint16_t(0), uint16_t(kFlagIgnoreGlobals)}) {
+      auto s = MakeSubject(type == -1 ? kTypeTexte : type, "Voir l'aide");
+      s->typeCode = type;  // -1: a plain subject
+      s->flags = flags;
+      s->title = "A.BMP";
+      all += "type " + std::to_string(type) + " flags " + std::to_string(flags) + "\n" + Rtf(*s) +
+             Rtf(*s, false);
+    }
   }
-  for (int type : {kTypeTitre, kTypeSSTitre}) {
-    auto s = MakeSubject(type, "aide");
-    s->flags = 0;
-    EXPECT_EQ(Rtf(*s), "\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 aide\n");
-    EXPECT_EQ(Export(*s), Rtf(*s));
-  }
-  auto jump = MakeSubject(kTypeJump, "aide");
-  jump->flags = 0;
-  EXPECT_EQ(Rtf(*jump), "\\plain\\cf10\\f0\\fs20\\brdrs{\\uldb aide}\n");
-
-  auto bitmap = MakeSubject(kTypeBitMap, "aide");
-  bitmap->title = "A.BMP";
-  bitmap->flags = 0;
-  bitmap->style.underline = 1;
-  EXPECT_EQ(Rtf(*bitmap), "\\plain\\cf10\\f0\\fs20\\brdrs\\{bml A.BMP\\}\\ul " + linked + "\n");
-  bitmap->flags = kFlagIgnoreGlobals;
-  EXPECT_EQ(Rtf(*bitmap), "\\plain\\cf10\\f0\\fs20\\brdrs\\{bml A.BMP\\}\\ul aide\n");
-}
-
-TEST_F(SubjectRtfTest, ExportWritesImagesAndJumpsAsTheirTextOnly) {
-  auto bitmap = MakeSubject(kTypeBitMap, "Logo");
-  bitmap->title = "LOGO.BMP";
-  bitmap->action = kActionSaut;
-  bitmap->style.underline = 1;
-  EXPECT_EQ(Export(*bitmap),
-            "\\plain\\cf10\\f0\\fs20\\brdrs\\ql\\li963\\ri963\\sa146\\sb0 \\ul Logo\\par\\pard}\n");
-  auto jump = MakeSubject(kTypeJump, "Voir");
-  jump->action = kActionPopup;
-  jump->target = "X";
-  EXPECT_EQ(Export(*jump),
-            "\\plain\\cf10\\f0\\fs20\\brdrs\\ql\\li963\\ri963\\sa146\\sb0 Voir\\par\\pard}\n");
+  EXPECT_TRUE(MatchesGolden(all, "subject_globals.rtf"));
 }
 
 }  // namespace
