@@ -1,5 +1,6 @@
 #include "build/help_project.h"
 
+#include <map>
 #include <set>
 
 #include "build/build_checks.h"
@@ -85,38 +86,55 @@ std::string WithoutTrailingSeparators(std::string path) {
   return path;
 }
 
-// Finds the bitmap of an image subject: its own path, else a file of its
-// name in the bitmap root (looked for without extension) or in the work
-// directory. A file found there is stored back into the subject.
-std::string LocateBitmap(CTypeEdit& subject, const CVeldorDoc& doc, const std::string& workDir,
-                         bool& changed) {
-  std::string path = ResolvePath(subject.title);
-  if (FileExists(path)) return path;
-  const std::string name = BaseNamePart(subject.title);
+// Where the bitmap of an image subject is: its own path, else a file of
+// its name in the bitmap root (looked for without extension) or in the
+// work directory. `exists` tells whether the file was found at all.
+struct BitmapLocation {
+  std::string path;
+  bool exists = false;
+  bool elsewhere = false;  // found in the bitmap root or the work directory
+};
+
+BitmapLocation LocateBitmap(const std::string& file, const CVeldorDoc& doc,
+                            const std::string& workDir) {
+  std::string path = ResolvePath(file);
+  if (FileExists(path)) return {path, true, false};
+  const std::string name = BaseNamePart(file);
   std::string candidate = JoinPath(doc.bitmapRootDir, name);
   if (!FileExists(ResolvePath(candidate))) candidate = JoinPath(workDir, name);
-  path = ResolvePath(candidate + ExtensionPart(subject.title));
-  if (FileExists(path) && subject.title != path) {
-    subject.title = path;
-    changed = true;
-  }
-  return path;
+  path = ResolvePath(candidate + ExtensionPart(file));
+  const bool exists = FileExists(path);
+  return {path, exists, exists};
 }
 
 // Rebuilds the bitmap list and appends the copy lines of the batch file.
+// A bitmap found elsewhere than its subject names is stored back into the
+// subject.
 void CollectBitmaps(CVeldorDoc& doc, std::string& batch) {
   doc.bitmapLines.clear();
   const std::string workDir = WorkDirectory(doc);
   const std::string workDirNoSlash = WithoutTrailingSeparators(workDir);
   std::set<std::string> handled;  // upper-cased paths
+  // Projects name the same bitmaps again and again; each is looked up once.
+  std::map<std::string, BitmapLocation> located;
   bool changed = false;
   for (int t = 0; t < doc.topicCount(); ++t) {
     CTopic& topic = *doc.GetTopic(t);
     for (int s = 0; s < topic.subjectCount(); ++s) {
       CTypeEdit& subject = *topic.GetSubject(s);
       if (subject.typeCode != kTypeBitMap) continue;
-      const std::string path = LocateBitmap(subject, doc, workDir, changed);
-      if (!FileExists(path) || !handled.insert(AsciiUpper(path)).second) continue;
+      auto found = located.find(subject.title);
+      if (found == located.end()) {
+        found = located.emplace(subject.title, LocateBitmap(subject.title, doc, workDir)).first;
+      }
+      const BitmapLocation location = found->second;
+      if (!location.exists) continue;
+      if (location.elsewhere && subject.title != location.path) {
+        subject.title = location.path;
+        changed = true;
+      }
+      const std::string& path = location.path;
+      if (!handled.insert(AsciiUpper(path)).second) continue;
       const bool inWorkDir =
           !workDir.empty() && EqualsIgnoreCase(DirectoryPart(path), workDirNoSlash);
       doc.bitmapLines.push_back(inWorkDir ? FileNamePart(path) : path);
