@@ -12,9 +12,13 @@ std::vector<CliCommand>& Registry() {
 }
 }  // namespace
 
-CliRegistration::CliRegistration(CliCommand command) { Registry().push_back(std::move(command)); }
+CliRegistration::CliRegistration(CliCommand command) {
+  Registry().push_back(std::move(command));
+}
 
-const std::vector<CliCommand>& CliCommands() { return Registry(); }
+const std::vector<CliCommand>& CliCommands() {
+  return Registry();
+}
 
 bool CliOptions::HasFlag(const std::string& flag) const {
   for (const std::string& f : flags) {

@@ -4,6 +4,8 @@
 
 namespace veldor {
 
-int64_t NowSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t NowSeconds() {
+  return static_cast<int64_t>(std::time(nullptr));
+}
 
 }  // namespace veldor

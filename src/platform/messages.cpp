@@ -20,7 +20,9 @@ IMessages* g_current = &g_silent;
 
 }  // namespace
 
-IMessages& Messages() { return *g_current; }
+IMessages& Messages() {
+  return *g_current;
+}
 
 IMessages* SetMessages(IMessages* sink) {
   IMessages* previous = g_current == &g_silent ? nullptr : g_current;
