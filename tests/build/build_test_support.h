@@ -1,40 +1,13 @@
-// Helpers of the build tests: golden files, subjects with a fixed style,
-// topics and global strings.
+// Helpers of the build tests: subjects with a fixed style, topics and
+// global strings.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "model/document.h"
-#include "platform/files.h"
 
 namespace veldor::testing {
-
-inline std::string GoldenPath(const std::string& name) {
-  return std::string(VELDOR_TEST_DATA_DIR) + "/build/" + name;
-}
-
-inline std::string FileText(const std::string& path) {
-  std::string text;
-  ReadFile(path, text);
-  return text;
-}
-
-// Compares `actual` with a golden file. With VELDOR_UPDATE_GOLDEN set the
-// file is rewritten instead (review the difference before committing).
-inline ::testing::AssertionResult MatchesGolden(const std::string& actual,
-                                                const std::string& name) {
-  if (std::getenv("VELDOR_UPDATE_GOLDEN") != nullptr) WriteFile(GoldenPath(name), actual);
-  const std::string expected = FileText(GoldenPath(name));
-  if (actual == expected) return ::testing::AssertionSuccess();
-  size_t at = 0;
-  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-  return ::testing::AssertionFailure() << name << " differs at byte " << at << ": ..."
-                                       << actual.substr(at > 40 ? at - 40 : 0, 80);
-}
 
 // A subject with the style of the worked examples: Arial (swiss), normal,
 // 10 points, green, single border, paragraph end, left aligned, 1.7 cm
@@ -79,15 +52,6 @@ inline CGlobalTexte MakeGlobal(const std::string& text, int action, const std::s
   g.caseSensitive = caseSensitive;
   g.keepColour = keepColour;
   return g;
-}
-
-// Every occurrence of `from` replaced (temporary paths in outputs).
-inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); !from.empty() && at != std::string::npos;
-       at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
 }
 
 }  // namespace veldor::testing

@@ -5,7 +5,8 @@
 
 #include "build/build_test_support.h"
 #include "build/text_index.h"
-#include "platform/temp_directory.h"
+#include "platform/files.h"
+#include "support/temp_directory.h"
 
 namespace veldor {
 namespace {
@@ -13,7 +14,6 @@ namespace {
 using testing::AddSubject;
 using testing::AddTopic;
 using ::testing::ElementsAre;
-using testing::FileText;
 using testing::MakeSubject;
 
 class ErrorListTest : public ::testing::Test {

@@ -15,9 +15,10 @@
 #include "model/document.h"
 #include "platform/process.h"
 #include "platform/recording_messages.h"
-#include "platform/scoped_environment.h"
-#include "platform/settings_store.h"
-#include "platform/temp_directory.h"
+#include "support/scoped_environment.h"
+#include "support/scoped_settings.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -25,7 +26,6 @@ namespace {
 using testing::AddSubject;
 using testing::AddTopic;
 using ::testing::ElementsAre;
-using testing::FileText;
 using testing::MakeSubject;
 
 // The compiled file's time stamp set by the fake compiler.
@@ -72,7 +72,7 @@ class HelpCompilerTest : public ::testing::Test {
       ini += std::string(name) + "=" + temp_ / "tools/" + tool + "\r\n";
     }
     ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI", ini));
-    SettingsStore::ResetInstance();
+    settings_.Reload();
 
     doc_.projectName = "DEMO";
     doc_.rootDir = work_;
@@ -96,13 +96,9 @@ class HelpCompilerTest : public ::testing::Test {
     ASSERT_EQ(::chmod((temp_ / name).c_str(), 0755), 0);
   }
 
-  // Re-reads the settings once the environment is restored.
-  struct SettingsReset {
-    ~SettingsReset() { SettingsStore::ResetInstance(); }
-  } settingsReset_;
   TempDirectory temp_;
   const std::string work_ = temp_ / "work";
-  ScopedEnvironment ini_{"VELDOR_INI", temp_ / "VELDOR.INI"};
+  ScopedSettingsFile<> settings_{temp_ / "VELDOR.INI"};
   ScopedEnvironment programDir_{"VELDOR_PROGRAM_DIR", temp_ / "program"};
   CVeldorDoc doc_;
   CErrorList errors_;
@@ -146,8 +142,8 @@ TEST_F(HelpCompilerTest, BuildAllCompilesCopiesAndLeadsErrorsBackToTopics) {
 
   // The compiler ran in the program directory on the help project of the
   // work directory, after the old compiled file was deleted.
-  EXPECT_EQ(FileText(temp_ / "tools/args.txt"), "/C\n/M\n/A\n/E\n" + work_ + "/DEMO.HPJ\n");
-  std::string cwd = FileText(temp_ / "tools/cwd.txt");
+  EXPECT_EQ(FileContents(temp_ / "tools/args.txt"), "/C\n/M\n/A\n/E\n" + work_ + "/DEMO.HPJ\n");
+  std::string cwd = FileContents(temp_ / "tools/cwd.txt");
   if (!cwd.empty()) cwd.pop_back();  // the line feed
   EXPECT_TRUE(std::filesystem::equivalent(cwd, temp_ / "program"));
   EXPECT_FALSE(FileExists(temp_ / "tools/stale.txt"));
@@ -155,12 +151,13 @@ TEST_F(HelpCompilerTest, BuildAllCompilesCopiesAndLeadsErrorsBackToTopics) {
     EXPECT_TRUE(FileExists(work_ + "/" + made)) << made;
   }
   // The text index: every keyword, every distinct context string.
-  EXPECT_EQ(FileText(work_ + "/DEMO.KEY"), "mot1\nmot2\nmot3\nmot4\nmot5\nmot6\n\nmot7\nmot8\n");
-  EXPECT_EQ(FileText(work_ + "/DEMO.IND").size(), 8 * 6u);
+  EXPECT_EQ(FileContents(work_ + "/DEMO.KEY"),
+            "mot1\nmot2\nmot3\nmot4\nmot5\nmot6\n\nmot7\nmot8\n");
+  EXPECT_EQ(FileContents(work_ + "/DEMO.IND").size(), 8 * 6u);
   EXPECT_TRUE(FileExists(temp_ / "program/DEMO.000"));
 
   // The compiled file is copied beside the project with its time stamp.
-  EXPECT_EQ(FileText(temp_ / "project/DEMO.HLP"), "compiled DEMO\n");
+  EXPECT_EQ(FileContents(temp_ / "project/DEMO.HLP"), "compiled DEMO\n");
   EXPECT_EQ(FileModificationTime(temp_ / "project/DEMO.HLP"), kCompiledTime);
   EXPECT_EQ(FileModificationTime(temp_ / "program/DEMO.HLP"), kCompiledTime);
 
@@ -222,7 +219,7 @@ TEST_F(HelpCompilerTest, TestHelpStartsTheViewerOnTheCompiledFile) {
   for (int i = 0; i < 100 && !FileExists(temp_ / "tools/viewer-args.txt"); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  EXPECT_EQ(FileText(temp_ / "tools/viewer-args.txt"), temp_ / "project/DEMO.HLP\n");
+  EXPECT_EQ(FileContents(temp_ / "tools/viewer-args.txt"), temp_ / "project/DEMO.HLP\n");
 
   doc_.help32 = 0;  // winhelp.exe names a missing program
   EXPECT_FALSE(TestHelp(doc_));

@@ -5,7 +5,8 @@
 
 #include "build/build_test_support.h"
 #include "platform/recording_messages.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -13,10 +14,7 @@ namespace {
 using testing::AddSubject;
 using testing::AddTopic;
 using ::testing::ElementsAre;
-using testing::FileText;
 using testing::MakeSubject;
-using testing::MatchesGolden;
-using testing::ReplaceAll;
 
 CWinAttr Window(const std::string& name, const std::string& caption) {
   CWinAttr w;
@@ -34,7 +32,7 @@ class HelpProjectTest : public ::testing::Test {
     doc_.rootDir = work_;
     doc_.report = 0;
   }
-  std::string Hpj() { return ReplaceAll(FileText(work_ + "/DEMO.HPJ"), temp_.path(), "$TMP"); }
+  std::string Hpj() { return ReplaceAll(FileContents(work_ + "/DEMO.HPJ"), temp_.path(), "$TMP"); }
   CTypeEdit& AddBitmap(CTopic& topic, const std::string& file) {
     CTypeEdit& s = AddSubject(topic, MakeSubject(kTypeBitMap, "image"));
     s.title = file;
@@ -60,9 +58,9 @@ TEST_F(HelpProjectTest, WorkedExample) {
   doc_.windows.Add(main);
 
   ASSERT_TRUE(BuildHelpProject(doc_));
-  EXPECT_TRUE(MatchesGolden(ReplaceAll(FileText(work_ + "/DEMO.HPJ"), work_, "D:\\AIDE"),
-                            "help_project_example.hpj"));
-  EXPECT_EQ(FileText(work_ + "/DEMO.BAT"),
+  EXPECT_TRUE(MatchesGolden(ReplaceAll(FileContents(work_ + "/DEMO.HPJ"), work_, "D:\\AIDE"),
+                            "build/help_project_example.hpj"));
+  EXPECT_EQ(FileContents(work_ + "/DEMO.BAT"),
             "rem ****************************************************************\n"
             "rem fichier batch de recopie des BMP \xE9parpill\xE9s vers un seul r\xE9peroire\n"
             "rem c'est bien pratique pour regrouper le projet\n");
@@ -103,7 +101,7 @@ TEST_F(HelpProjectTest, EveryOptionAndSection) {
   doc_.windows.Add(Window("", "sans nom"));
 
   ASSERT_TRUE(BuildHelpProject(doc_));
-  EXPECT_TRUE(MatchesGolden(Hpj(), "help_project_full.hpj"));
+  EXPECT_TRUE(MatchesGolden(Hpj(), "build/help_project_full.hpj"));
 }
 
 TEST_F(HelpProjectTest, BitmapsAreFoundListedOnceAndCopied) {
@@ -130,7 +128,7 @@ TEST_F(HelpProjectTest, BitmapsAreFoundListedOnceAndCopied) {
   ASSERT_TRUE(BuildHelpProject(doc_));
   EXPECT_THAT(doc_.bitmapLines, ElementsAre("LOGO.BMP", temp_ / "images/Photo.bmp", "CARTE.BMP",
                                             temp_ / "bmroot/Plan.bmp", "Zone.shg"));
-  const std::string batch = ReplaceAll(FileText(work_ + "/DEMO.BAT"), temp_.path(), "$TMP");
+  const std::string batch = ReplaceAll(FileContents(work_ + "/DEMO.BAT"), temp_.path(), "$TMP");
   EXPECT_EQ(batch.substr(batch.find("copy")),
             "copy $TMP/work/LOGO.BMP %1 %2\ncopy $TMP/images/Photo.bmp %1 %2\n"
             "copy $TMP/work/CARTE.BMP %1 %2\ncopy $TMP/bmroot/Plan.bmp %1 %2\n"

@@ -8,8 +8,9 @@
 #include "build/error_list.h"
 #include "model/project_json.h"
 #include "platform/recording_messages.h"
-#include "platform/scoped_environment.h"
-#include "platform/temp_directory.h"
+#include "support/scoped_environment.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -17,10 +18,8 @@ namespace {
 using testing::AddSubject;
 using testing::AddTopic;
 using ::testing::ElementsAre;
-using testing::FileText;
 using ::testing::HasSubstr;
 using testing::MakeSubject;
-using testing::MatchesGolden;
 
 class ProjectRtfTest : public ::testing::Test {
  protected:
@@ -36,7 +35,7 @@ class ProjectRtfTest : public ::testing::Test {
   void LoadFullProject() {
     std::string error;
     ASSERT_TRUE(
-        ProjectFromJsonText(FileText(testing::GoldenPath("full_project.json")), doc_, &error))
+        ProjectFromJsonText(FileContents(TestDataPath("build/full_project.json")), doc_, &error))
         << error;
     doc_.rootDir = work_;
   }
@@ -60,8 +59,8 @@ TEST_F(ProjectRtfTest, WorkedExample) {
   title.alignment = 2;
 
   ASSERT_TRUE(BuildRtf(doc_, errors_));
-  EXPECT_TRUE(MatchesGolden(FileText(work_ + "/DEMO.RTF"), "project_example.rtf"));
-  EXPECT_TRUE(MatchesGolden(FileText(work_ + "/topic.ref"), "project_example.ref"));
+  EXPECT_TRUE(MatchesGolden(FileContents(work_ + "/DEMO.RTF"), "build/project_example.rtf"));
+  EXPECT_TRUE(MatchesGolden(FileContents(work_ + "/topic.ref"), "build/project_example.ref"));
   EXPECT_TRUE(errors_.lines().empty());
   EXPECT_TRUE(messages_.messages.empty());
 }
@@ -69,22 +68,22 @@ TEST_F(ProjectRtfTest, WorkedExample) {
 TEST_F(ProjectRtfTest, FullProjectTwiceGivesTheSameFiles) {
   LoadFullProject();
   ASSERT_TRUE(BuildRtf(doc_, errors_));
-  const std::string rtf = FileText(work_ + "/DEMO.RTF");
-  EXPECT_TRUE(MatchesGolden(rtf, "project_full.rtf"));
-  EXPECT_EQ(FileText(work_ + "/topic.ref"), "1 :A1\n2 :B1\n3 :B2\n4 :B3\n5 :Z9\n6 :Z8\n");
+  const std::string rtf = FileContents(work_ + "/DEMO.RTF");
+  EXPECT_TRUE(MatchesGolden(rtf, "build/project_full.rtf"));
+  EXPECT_EQ(FileContents(work_ + "/topic.ref"), "1 :A1\n2 :B1\n3 :B2\n4 :B3\n5 :Z9\n6 :Z8\n");
   EXPECT_THAT(errors_.lines(), ElementsAre("topic...2 VELDOR Nom Font Vide"));
   // The document keeps the sorted order.
   EXPECT_EQ(doc_.GetTopic(4)->name, "Z9");
 
   doc_.fontMap["\\fnil Stale"] = "7";  // the font map is rebuilt by every build
   ASSERT_TRUE(BuildRtf(doc_, errors_));
-  EXPECT_EQ(FileText(work_ + "/DEMO.RTF"), rtf);
+  EXPECT_EQ(FileContents(work_ + "/DEMO.RTF"), rtf);
 }
 
 TEST_F(ProjectRtfTest, ExportHasChapterHeadingsAndNoHelpMarkup) {
   LoadFullProject();
   ASSERT_TRUE(ExportRtf(doc_, temp_ / "export.rtf"));
-  EXPECT_TRUE(MatchesGolden(FileText(temp_ / "export.rtf"), "export_full.rtf"));
+  EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "build/export_full.rtf"));
   EXPECT_TRUE(ListDirectory(work_).empty());
 }
 

@@ -7,13 +7,13 @@
 #include "build/build_test_support.h"
 #include "build/project_rtf.h"
 #include "build/rtf_escape.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
 
 using testing::MakeGlobal;
 using testing::MakeSubject;
-using testing::MatchesGolden;
 
 // Maps as a build numbers them: Arial is font 0, the palette is numbered in
 // table order, topic IDH_REF has the reference string REF_B.
@@ -47,14 +47,14 @@ TEST_F(SubjectRtfTest, WorkedExamples) {
   title->style.pointSize = 12;
   title->SetColour(0x000000);
   title->alignment = 2;
-  EXPECT_TRUE(MatchesGolden(Rtf(*title), "subject_title.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*title), "build/subject_title.rtf"));
   auto jump = MakeSubject(kTypeJump, "Voir l'aide");
   jump->action = kActionSaut;
   jump->target = "IDH_AIDE";
-  EXPECT_TRUE(MatchesGolden(Rtf(*jump), "subject_jump.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*jump), "build/subject_jump.rtf"));
   auto bitmap = MakeSubject(kTypeBitMap, "Logo");
   bitmap->title = "LOGO.BMP";
-  EXPECT_TRUE(MatchesGolden(Rtf(*bitmap), "subject_bitmap.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*bitmap), "build/subject_bitmap.rtf"));
 }
 
 TEST_F(SubjectRtfTest, Escaping) {
@@ -96,7 +96,7 @@ TEST_F(SubjectRtfTest, FormattingVariants) {
   auto jump = MakeSubject(kTypeJump, "j");
   jump->style.underline = 1;  // never "\ul" for jumps and images
   all += Both("underlined jump", *jump);
-  EXPECT_TRUE(MatchesGolden(all, "subject_formats.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "build/subject_formats.rtf"));
 }
 
 // Every action with each link mark, with and without a window, and to a
@@ -118,7 +118,7 @@ TEST_F(SubjectRtfTest, JumpActionsAndLinkMarks) {
   auto jump = MakeSubject(kTypeJump, "son");
   jump->action = kActionSon;
   all += Both("32-bit sound", *jump);
-  EXPECT_TRUE(MatchesGolden(all, "jump_actions.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "build/jump_actions.rtf"));
 }
 
 // Every action with the caption before and after the image, underlined or
@@ -149,7 +149,7 @@ TEST_F(SubjectRtfTest, BitmapActionsPlacementAndCaptions) {
                   *bitmap);
     }
   }
-  EXPECT_TRUE(MatchesGolden(all, "bitmap_actions.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "build/bitmap_actions.rtf"));
 }
 
 // Global strings become links in texts and image captions only, unless
@@ -167,7 +167,7 @@ TEST_F(SubjectRtfTest, GlobalStringsOnlyInTextsAndCaptionsWhenAllowed) {
              Rtf(*s, false);
     }
   }
-  EXPECT_TRUE(MatchesGolden(all, "subject_globals.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "build/subject_globals.rtf"));
 }
 
 }  // namespace

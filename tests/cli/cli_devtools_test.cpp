@@ -1,9 +1,7 @@
 // veldor-cli hm, load-maps, vb-wizard, delphi-wizard, list-ids and vc-link,
 // run as a separate program on copies of the sample projects.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,45 +9,30 @@
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/temp_directory.h"
+#include "support/cli_runner.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
-
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& text) {
-  return "'" + text + "'";
-}
 
 class CliDevtoolsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(dir_.path().empty());
     for (const char* sample : {"vc", "vb3", "vb6", "delphi"}) {
-      std::filesystem::copy(std::string(VELDOR_TEST_DATA_DIR) + "/devtools/" + sample,
-                            dir_ / sample, std::filesystem::copy_options::recursive);
+      std::filesystem::copy(TestDataPath("devtools/" + std::string(sample)), dir_ / sample,
+                            std::filesystem::copy_options::recursive);
     }
     ASSERT_EQ(Run("new P.ehe").status, 0);
   }
 
   // Runs veldor-cli in the scratch directory, without a settings file.
   CliResult Run(const std::string& args) const {
-    const std::string out = dir_ / ".stdout";
-    const std::string err = dir_ / ".stderr";
-    const std::string command =
-        "cd " + Quote(dir_.path()) + " && VELDOR_INI=" + Quote(dir_ / "none.ini") + " " +
-        Quote(VELDOR_CLI_PATH) + " " + args + " >" + Quote(out) + " 2>" + Quote(err);
-    CliResult result;
-    const int status = std::system(command.c_str());
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ReadFile(out, result.out);
-    ReadFile(err, result.err);
-    return result;
+    return CliRunner(dir_.path())
+        .InDirectory(dir_.path())
+        .WithSettingsFile(dir_ / "none.ini")
+        .Run(args);
   }
 
   std::unique_ptr<CVeldorDoc> Project() const {
@@ -115,11 +98,7 @@ TEST_F(CliDevtoolsTest, VisualCppLinkHelpMapAndUnattachedReferences) {
   r = Run("hm P.ehe");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "wrote " + (dir_ / "LEDGER.hm") + "\n");
-  std::string map;
-  ASSERT_TRUE(ReadFile(dir_ / "LEDGER.hm", map));
-  std::string golden;
-  ASSERT_TRUE(ReadFile(std::string(VELDOR_TEST_DATA_DIR) + "/devtools/golden/Resource.hm", golden));
-  EXPECT_EQ(map, golden);
+  EXPECT_TRUE(MatchesGolden(FileContents(dir_ / "LEDGER.hm"), "devtools/golden/Resource.hm"));
 
   // A topic whose references name one known and one unknown identifier.
   const auto doc = Project();

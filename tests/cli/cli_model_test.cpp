@@ -1,9 +1,6 @@
 // veldor-cli new, dump, load and info, run as a separate program, and the
 // demo project the build makes with them.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <ctime>
 #include <set>
@@ -14,57 +11,21 @@
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/cli_runner.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
 
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& text) {
-  return "'" + text + "'";
-}
-
 class CliModelTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/veldor-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    for (const DirectoryEntry& e : ListDirectory(dir_)) DeleteFile(JoinPath(dir_, e.name));
-    rmdir(dir_.c_str());
-  }
-
-  std::string PathOf(const std::string& name) const { return JoinPath(dir_, name); }
+  std::string PathOf(const std::string& name) const { return dir_ / name; }
 
   // Runs veldor-cli with `args` (already quoted) and collects its output.
-  CliResult Run(const std::string& args) const {
-    const std::string out = JoinPath(dir_, ".stdout");
-    const std::string err = JoinPath(dir_, ".stderr");
-    const std::string command =
-        Quote(VELDOR_CLI_PATH) + " " + args + " >" + Quote(out) + " 2>" + Quote(err);
-    CliResult result;
-    const int status = std::system(command.c_str());
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ReadFile(out, result.out);
-    ReadFile(err, result.err);
-    DeleteFile(out);
-    DeleteFile(err);
-    return result;
-  }
+  CliResult Run(const std::string& args) const { return CliRunner(dir_.path()).Run(args); }
 
-  std::string Contents(const std::string& path) const {
-    std::string bytes;
-    EXPECT_TRUE(ReadFile(path, bytes)) << path;
-    return bytes;
-  }
-
-  std::string dir_;
+  TempDirectory dir_;
 };
 
 const char kBadFlagsJson[] =
@@ -81,7 +42,7 @@ TEST_F(CliModelTest, HelpListsTheModelCommands) {
 }
 
 TEST_F(CliModelTest, NewWritesAnEmptyProject) {
-  const CliResult r = Run("new " + Quote(PathOf("empty.ehe")));
+  const CliResult r = Run("new " + ShellQuote(PathOf("empty.ehe")));
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "");
@@ -91,14 +52,14 @@ TEST_F(CliModelTest, NewWritesAnEmptyProject) {
   EXPECT_EQ(doc.report, 1);
   EXPECT_NEAR(static_cast<double>(doc.created), static_cast<double>(std::time(nullptr)), 60.0);
 
-  const CliResult missing = Run("new " + Quote(PathOf("no/such/dir/x.ehe")));
+  const CliResult missing = Run("new " + ShellQuote(PathOf("no/such/dir/x.ehe")));
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err.rfind("veldor-cli: " + PathOf("no/such/dir/x.ehe") + ": ", 0), 0u)
       << missing.err;
 }
 
 TEST_F(CliModelTest, DumpThenLoadGivesTheSameFile) {
-  const CliResult dump = Run("dump " + Quote(VELDOR_DEMO_EHE));
+  const CliResult dump = Run("dump " + ShellQuote(VELDOR_DEMO_EHE));
   ASSERT_EQ(dump.status, 0) << dump.err;
   EXPECT_EQ(dump.err, "");
   const auto json = nlohmann::ordered_json::parse(dump.out);
@@ -110,33 +71,34 @@ TEST_F(CliModelTest, DumpThenLoadGivesTheSameFile) {
 
   ASSERT_TRUE(WriteFile(PathOf("demo.json"), dump.out));
   const CliResult load =
-      Run("load " + Quote(PathOf("demo.json")) + " " + Quote(PathOf("copy.ehe")));
+      Run("load " + ShellQuote(PathOf("demo.json")) + " " + ShellQuote(PathOf("copy.ehe")));
   ASSERT_EQ(load.status, 0) << load.err;
-  EXPECT_EQ(Contents(PathOf("copy.ehe")), Contents(VELDOR_DEMO_EHE));
+  EXPECT_EQ(FileContents(PathOf("copy.ehe")), FileContents(VELDOR_DEMO_EHE));
   EXPECT_FALSE(FileExists(PathOf("copy.ehb"))) << "no backup without an old file";
 }
 
 TEST_F(CliModelTest, DumpRefusesWhatIsNotAProject) {
-  const CliResult missing = Run("dump " + Quote(PathOf("none.ehe")));
+  const CliResult missing = Run("dump " + ShellQuote(PathOf("none.ehe")));
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find(PathOf("none.ehe")), std::string::npos) << missing.err;
 
   ASSERT_TRUE(WriteFile(PathOf("text.ehe"), "{\"projectName\": \"X\"}"));
-  const CliResult wrong = Run("dump " + Quote(PathOf("text.ehe")));
+  const CliResult wrong = Run("dump " + ShellQuote(PathOf("text.ehe")));
   EXPECT_EQ(wrong.status, 1);
   EXPECT_EQ(wrong.out, "");
   EXPECT_NE(wrong.err.find("veldor-cli: "), std::string::npos);
 }
 
 TEST_F(CliModelTest, LoadKeepsTheBackupRule) {
-  ASSERT_EQ(Run("new " + Quote(PathOf("p.ehe"))).status, 0);
-  const std::string old = Contents(PathOf("p.ehe"));
+  ASSERT_EQ(Run("new " + ShellQuote(PathOf("p.ehe"))).status, 0);
+  const std::string old = FileContents(PathOf("p.ehe"));
   ASSERT_TRUE(WriteFile(PathOf("p.json"), R"({"projectName": "NOUVEAU"})"));
 
-  const CliResult r = Run("load " + Quote(PathOf("p.json")) + " " + Quote(PathOf("p.ehe")));
+  const CliResult r =
+      Run("load " + ShellQuote(PathOf("p.json")) + " " + ShellQuote(PathOf("p.ehe")));
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(Contents(PathOf("p.ehb")), old);
+  EXPECT_EQ(FileContents(PathOf("p.ehb")), old);
   CVeldorDoc doc;
   ASSERT_TRUE(doc.Open(PathOf("p.ehe")));
   EXPECT_EQ(doc.projectName, "NOUVEAU");
@@ -144,7 +106,8 @@ TEST_F(CliModelTest, LoadKeepsTheBackupRule) {
 
 TEST_F(CliModelTest, LoadErrorsNameTheKeyAndWriteNothing) {
   ASSERT_TRUE(WriteFile(PathOf("bad.json"), kBadFlagsJson));
-  const CliResult fresh = Run("load " + Quote(PathOf("bad.json")) + " " + Quote(PathOf("out.ehe")));
+  const CliResult fresh =
+      Run("load " + ShellQuote(PathOf("bad.json")) + " " + ShellQuote(PathOf("out.ehe")));
   EXPECT_EQ(fresh.status, 1);
   EXPECT_EQ(fresh.err, "veldor-cli: " + PathOf("bad.json") +
                            ": topics[0].subjects[0].flags: expected an integer from 0 to 65535, "
@@ -152,25 +115,25 @@ TEST_F(CliModelTest, LoadErrorsNameTheKeyAndWriteNothing) {
   EXPECT_FALSE(FileExists(PathOf("out.ehe")));
 
   // An existing project stays as it was, with no backup made.
-  ASSERT_EQ(Run("new " + Quote(PathOf("out.ehe"))).status, 0);
-  const std::string before = Contents(PathOf("out.ehe"));
+  ASSERT_EQ(Run("new " + ShellQuote(PathOf("out.ehe"))).status, 0);
+  const std::string before = FileContents(PathOf("out.ehe"));
   ASSERT_TRUE(WriteFile(PathOf("broken.json"), "{\"projectName\": \"A\",\n"));
   const CliResult broken =
-      Run("load " + Quote(PathOf("broken.json")) + " " + Quote(PathOf("out.ehe")));
+      Run("load " + ShellQuote(PathOf("broken.json")) + " " + ShellQuote(PathOf("out.ehe")));
   EXPECT_EQ(broken.status, 1);
   EXPECT_NE(broken.err.find("malformed JSON: parse error at line 2"), std::string::npos)
       << broken.err;
-  EXPECT_EQ(Contents(PathOf("out.ehe")), before);
+  EXPECT_EQ(FileContents(PathOf("out.ehe")), before);
   EXPECT_FALSE(FileExists(PathOf("out.ehb")));
 
   const CliResult missing =
-      Run("load " + Quote(PathOf("none.json")) + " " + Quote(PathOf("x.ehe")));
+      Run("load " + ShellQuote(PathOf("none.json")) + " " + ShellQuote(PathOf("x.ehe")));
   EXPECT_EQ(missing.status, 1);
   EXPECT_FALSE(FileExists(PathOf("x.ehe")));
 }
 
 TEST_F(CliModelTest, InfoSummarisesTheDemo) {
-  const CliResult r = Run("info " + Quote(VELDOR_DEMO_EHE));
+  const CliResult r = Run("info " + ShellQuote(VELDOR_DEMO_EHE));
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* line : {"Project:        DEMO\n", "Title:          Aide de Carnet\n",
                            "Contents topic: SOMMAIRE\n", "Topics:         15\n",
@@ -182,8 +145,9 @@ TEST_F(CliModelTest, InfoSummarisesTheDemo) {
   EXPECT_NE(r.out.find("TexteImage 1"), std::string::npos) << r.out;
 
   ASSERT_TRUE(WriteFile(PathOf("p.json"), R"({"contentsTopic": "ABSENT"})"));
-  ASSERT_EQ(Run("load " + Quote(PathOf("p.json")) + " " + Quote(PathOf("p.ehe"))).status, 0);
-  const CliResult missing = Run("info " + Quote(PathOf("p.ehe")));
+  ASSERT_EQ(Run("load " + ShellQuote(PathOf("p.json")) + " " + ShellQuote(PathOf("p.ehe"))).status,
+            0);
+  const CliResult missing = Run("info " + ShellQuote(PathOf("p.ehe")));
   EXPECT_NE(missing.out.find("Contents topic: ABSENT (no such topic)\n"), std::string::npos)
       << missing.out;
 }

@@ -11,8 +11,7 @@
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/recording_messages.h"
-#include "platform/scoped_environment.h"
-#include "platform/settings_store.h"
+#include "support/scoped_settings.h"
 
 namespace veldor {
 namespace {
@@ -49,8 +48,8 @@ TEST_F(DelphiWizardTest, SampleProjectWithoutConverter) {
   const std::string none;
   WizardReport report;
   ASSERT_TRUE(RunDelphiWizard(doc_, dir_ / "delphi/STOCK.DPR", &report, &none)) << report.error;
-  ExpectMatchesGolden(ReadWholeFile(dir_ / "delphi/Stock.hm"), "delphi.hm");
-  ExpectMatchesGolden(DumpSkeleton(doc_, dir_.path()), "delphi_topics.txt");
+  EXPECT_TRUE(MatchesGolden(FileContents(dir_ / "delphi/Stock.hm"), "devtools/golden/delphi.hm"));
+  EXPECT_TRUE(MatchesGolden(DumpSkeleton(doc_, dir_.path()), "devtools/golden/delphi_topics.txt"));
 
   // Only the binary form is left out, and the message says why.
   ASSERT_EQ(report.skipped.size(), 1u);
@@ -65,24 +64,23 @@ TEST_F(DelphiWizardTest, SampleProjectWithoutConverter) {
   ASSERT_TRUE(ListLinkedHelpIds(doc_, lines, &error)) << error;
   std::string text;
   for (const std::string& line : lines) text += line + "\n";
-  ExpectMatchesGolden(text, "delphi_ids.txt");
+  EXPECT_TRUE(MatchesGolden(text, "devtools/golden/delphi_ids.txt"));
 }
 
 TEST_F(DelphiWizardTest, BinaryFormsGoThroughTheConverterOfTheSettings) {
   const std::string converter = MakeConverter(kFakeConverter);
   ASSERT_TRUE(WriteFile(dir_ / "veldor.ini", "[Fichier]\r\nconvert=" + converter + "\r\n"));
-  ScopedEnvironment ini("VELDOR_INI", dir_ / "veldor.ini");
-  SettingsStore::ResetInstance();
-
   WizardReport report;
-  ASSERT_TRUE(RunDelphiWizard(doc_, dir_ / "delphi/Stock.dpr", &report));
-  SettingsStore::ResetInstance();
+  {
+    ScopedSettingsFile<> settings(dir_ / "veldor.ini");
+    ASSERT_TRUE(RunDelphiWizard(doc_, dir_ / "delphi/Stock.dpr", &report));
+  }
   EXPECT_TRUE(report.skipped.empty());
   EXPECT_TRUE(messages_.messages.empty());
   EXPECT_TRUE(FileExists(dir_ / "delphi/Rapport.TXT"));
   EXPECT_NE(doc_.FindTopic("topicFRMRAPPORT_BTNIMPRIMER"), nullptr);
   EXPECT_EQ(doc_.chapters.back(), "FRMRAPPORT");
-  EXPECT_NE(ReadWholeFile(dir_ / "delphi/Stock.hm").find("HM_FRMRAPPORT_BTNIMPRIMER   0x262\r\n"),
+  EXPECT_NE(FileContents(dir_ / "delphi/Stock.hm").find("HM_FRMRAPPORT_BTNIMPRIMER   0x262\r\n"),
             std::string::npos);
 }
 

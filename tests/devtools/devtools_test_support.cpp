@@ -1,12 +1,7 @@
 #include "devtools_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "model/document.h"
 #include "platform/codepage.h"
@@ -14,14 +9,6 @@
 namespace veldor {
 
 namespace {
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  if (from.empty()) return text;
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
 
 std::string SubjectLine(const CTypeEdit& s) {
   char head[96];
@@ -35,20 +22,9 @@ std::string SubjectLine(const CTypeEdit& s) {
 
 }  // namespace
 
-std::string DevtoolsDataPath(const std::string& relative) {
-  return std::string(VELDOR_TEST_DATA_DIR) + "/devtools/" + relative;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 void CopySample(const std::string& sample, const std::string& target) {
   std::filesystem::copy(
-      DevtoolsDataPath(sample), target,
+      TestDataPath("devtools/" + sample), target,
       std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
 }
 
@@ -57,8 +33,8 @@ std::string DumpSkeleton(const CVeldorDoc& doc, const std::string& dir) {
   out += "projectName: " + Cp1252ToUtf8(doc.projectName) + "\n";
   out += "contentsTopic: " + Cp1252ToUtf8(doc.contentsTopic) + "\n";
   out += "devLinkKind: " + std::to_string(doc.devLinkKind) + "\n";
-  out += "devProjectFile: " + Replaced(Cp1252ToUtf8(doc.devProjectFile), dir, "$DIR") + "\n";
-  out += "rootDir: " + Replaced(Cp1252ToUtf8(doc.rootDir), dir, "$DIR") + "\n";
+  out += "devProjectFile: " + ReplaceAll(Cp1252ToUtf8(doc.devProjectFile), dir, "$DIR") + "\n";
+  out += "rootDir: " + ReplaceAll(Cp1252ToUtf8(doc.rootDir), dir, "$DIR") + "\n";
   out += "chapters:";
   for (const std::string& c : doc.chapters) out += " " + Cp1252ToUtf8(c);
   out += "\nhelp ids:";
@@ -75,16 +51,6 @@ std::string DumpSkeleton(const CVeldorDoc& doc, const std::string& dir) {
     for (int s = 0; s < topic.subjectCount(); ++s) out += SubjectLine(*topic.GetSubject(s));
   }
   return out;
-}
-
-void ExpectMatchesGolden(const std::string& actual, const std::string& name) {
-  const std::string path = DevtoolsDataPath("golden/" + name);
-  if (std::getenv("VELDOR_UPDATE_GOLDEN") != nullptr) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  EXPECT_EQ(actual, ReadWholeFile(path)) << "golden file " << path;
 }
 
 }  // namespace veldor

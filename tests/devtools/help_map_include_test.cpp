@@ -39,7 +39,7 @@ TEST_F(HelpMapIncludeTest, VisualCppHeaderBecomesTheProjectMap) {
   HelpMapIncludeReport report;
   ASSERT_TRUE(BuildHelpMapInclude(doc_, &report));
   EXPECT_EQ(report.path, Map());
-  ExpectMatchesGolden(ReadWholeFile(Map()), "Resource.hm");
+  EXPECT_TRUE(MatchesGolden(FileContents(Map()), "devtools/golden/Resource.hm"));
   EXPECT_TRUE(messages_.messages.empty());
   EXPECT_EQ(messages_.waitDepth, 0);
 }
@@ -84,7 +84,7 @@ TEST_F(HelpMapIncludeTest, VisualBasicLinkRereadsTheProjectForms) {
   doc_.devProjectFile = dir_.path() + "\\VB6\\LEDGER.VBP";
   HelpMapIncludeReport report;
   ASSERT_TRUE(BuildHelpMapInclude(doc_, &report));
-  ExpectMatchesGolden(ReadWholeFile(Map()), "vb6.hm");
+  EXPECT_TRUE(MatchesGolden(FileContents(Map()), "devtools/golden/vb6.hm"));
 }
 
 TEST_F(HelpMapIncludeTest, VisualBasicAndDelphiLinksEndSilentlyWithoutAProject) {

@@ -100,11 +100,11 @@ TEST(ConvertDefineLineTest, NamesOfFortyCharactersOrMoreAreFollowedByOneTab) {
 }
 
 TEST(ResourceHeaderTest, SampleHeaderGivesTheGoldenMapWithCrLfLines) {
-  const std::string header = ReadWholeFile(DevtoolsDataPath("vc/Resource.h"));
+  const std::string header = FileContents(TestDataPath("devtools/vc/Resource.h"));
   ASSERT_FALSE(header.empty());
   const std::string map = ConvertResourceHeaderText(Rules(), header);
   EXPECT_EQ(map.find("\n"), map.find("\r\n") + 1);
-  ExpectMatchesGolden(map, "Resource.hm");
+  EXPECT_TRUE(MatchesGolden(map, "devtools/golden/Resource.hm"));
 }
 
 }  // namespace

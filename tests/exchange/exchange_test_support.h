@@ -1,6 +1,5 @@
-// Helpers of the import and export tests: golden files, subjects and
-// topics built field by field, and files written into a temporary
-// directory.
+// Helpers of the import and export tests: subjects and topics built
+// field by field.
 #pragma once
 
 #include <memory>
@@ -9,25 +8,8 @@
 #include "model/document.h"
 #include "model/subject.h"
 #include "model/topic.h"
-#include "platform/files.h"
 
 namespace veldor::testing {
-
-inline std::string ExchangeDataPath(const std::string& name) {
-  return std::string(VELDOR_TEST_DATA_DIR) + "/exchange/" + name;
-}
-
-inline std::string ExchangeData(const std::string& name) {
-  std::string bytes;
-  ReadFile(ExchangeDataPath(name), bytes);
-  return bytes;
-}
-
-inline std::string FileContents(const std::string& path) {
-  std::string bytes;
-  ReadFile(path, bytes);
-  return bytes;
-}
 
 // A default subject of `typeCode` holding `text`.
 inline std::unique_ptr<CTypeEdit> Subject(int typeCode, const std::string& text) {

@@ -9,7 +9,8 @@
 #include "exchange_test_support.h"
 #include "platform/files.h"
 #include "platform/recording_messages.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -47,7 +48,7 @@ TEST(HtmlExport, WorkedPageIsWrittenByteForByte) {
   TempDirectory dir;
   RecordingMessages messages;
   ASSERT_TRUE(ExportHtml(doc, dir.path()));
-  EXPECT_EQ(testing::FileContents(dir / "Intro.htm"), testing::ExchangeData("Intro.htm"));
+  EXPECT_EQ(FileContents(dir / "Intro.htm"), FileContents(TestDataPath("exchange/Intro.htm")));
   EXPECT_EQ(messages.progressRange, 1);
   EXPECT_EQ(messages.progressSteps, 1);
   EXPECT_TRUE(messages.progressClosed);
@@ -187,7 +188,7 @@ TEST(HtmlExport, TopicNamesNeverWriteOutsideTheDirectory) {
   }
   RecordingMessages messages;
   ASSERT_TRUE(ExportHtml(doc, out));
-  EXPECT_EQ(testing::FileContents(root / "evil.htm"), "keep");
+  EXPECT_EQ(FileContents(root / "evil.htm"), "keep");
 
   std::set<std::string> files;
   for (const DirectoryEntry& entry : ListDirectory(out)) files.insert(entry.name);
@@ -195,7 +196,7 @@ TEST(HtmlExport, TopicNamesNeverWriteOutsideTheDirectory) {
             (std::set<std::string>{"_.htm", ".._evil.htm", "a_b.htm", "x_y.htm",
                                    "C__WINDOWS_win.htm", "a_b_2.htm", "A_B_3.htm", "index.htm"}));
   const HtmlPageNames pages(doc);
-  const std::string indexPage = testing::FileContents(out + "/index.htm");
+  const std::string indexPage = FileContents(out + "/index.htm");
   for (int i = 0; i + 1 < doc.topicCount(); ++i) {
     const std::string file = HtmlPageFileName(pages.PageOfTopic(i));
     EXPECT_TRUE(FileExists(out + "/" + file)) << file;
@@ -210,8 +211,7 @@ TEST(HtmlExport, AccentedNamesAreUtf8OnDiskAndWindows1252InLinks) {
   TempDirectory dir;
   ASSERT_TRUE(ExportHtml(doc, dir.path()));
   EXPECT_TRUE(FileExists(dir / "Caf\xC3\xA9.htm"));
-  EXPECT_NE(testing::FileContents(dir / "Menu.htm").find("HREF=\"Caf\xE9.htm\""),
-            std::string::npos);
+  EXPECT_NE(FileContents(dir / "Menu.htm").find("HREF=\"Caf\xE9.htm\""), std::string::npos);
 }
 
 TEST(HtmlExport, LineEndsOfTextsBecomeCrLfToo) {

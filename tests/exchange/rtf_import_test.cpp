@@ -6,7 +6,8 @@
 #include "exchange/rtf_importer.h"
 #include "exchange_test_support.h"
 #include "platform/recording_messages.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -41,7 +42,7 @@ std::vector<std::string> NamesOf(const RtfImporter& importer) {
 TEST(RtfImport, WinHelpFileGivesItsTopics) {
   RecordingMessages messages;
   RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(testing::ExchangeData("winhelp.rtf")));
+  ASSERT_TRUE(importer.Parse(FileContents(TestDataPath("exchange/winhelp.rtf"))));
   EXPECT_THAT(NamesOf(importer),
               ::testing::ElementsAre("IDH_INDEX", "IDH_CREER", "Titre", "IDH_INDEX1"));
 

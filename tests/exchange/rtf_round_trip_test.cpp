@@ -12,7 +12,8 @@
 #include "model/project_json.h"
 #include "platform/files.h"
 #include "platform/recording_messages.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -105,7 +106,7 @@ void ExpectRoundTrip(CVeldorDoc& doc, RtfImporter& importer) {
     ScopedCurrentDirectory inTemp(dir.path());
     ASSERT_TRUE(BuildRtf(doc, errors));
   }
-  const std::string rtf = testing::FileContents(dir / (doc.projectName + ".RTF"));
+  const std::string rtf = FileContents(dir / (doc.projectName + ".RTF"));
   ASSERT_FALSE(rtf.empty());
 
   ASSERT_TRUE(importer.Parse(rtf));

@@ -3,7 +3,8 @@
 #include "exchange/text_export.h"
 #include "exchange_test_support.h"
 #include "platform/recording_messages.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -28,7 +29,7 @@ TEST(TextExport, WritesTheLabelledFileByteForByte) {
   TempDirectory dir;
   RecordingMessages messages;
   ASSERT_TRUE(ExportText(doc, dir / "out.txt"));
-  EXPECT_EQ(testing::FileContents(dir / "out.txt"), testing::ExchangeData("export.txt"));
+  EXPECT_EQ(FileContents(dir / "out.txt"), FileContents(TestDataPath("exchange/export.txt")));
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -37,7 +38,7 @@ TEST(TextExport, EmptyProjectGivesAnEmptyFile) {
   TempDirectory dir;
   ASSERT_TRUE(WriteFile(dir / "out.txt", "old contents"));
   ASSERT_TRUE(ExportText(doc, dir / "out.txt"));
-  EXPECT_EQ(testing::FileContents(dir / "out.txt"), "");
+  EXPECT_EQ(FileContents(dir / "out.txt"), "");
 }
 
 TEST(TextExport, FailedWriteIsReported) {

@@ -3,8 +3,9 @@
 #include "exchange/import_summary.h"
 #include "exchange/text_import.h"
 #include "exchange_test_support.h"
+#include "platform/files.h"
 #include "platform/recording_messages.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
 
 namespace veldor {
 namespace {

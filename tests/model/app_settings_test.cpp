@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "model/subject.h"
 #include "platform/files.h"
 #include "platform/settings_store.h"
-#include "platform/temp_directory.h"
+#include "support/scoped_settings.h"
+#include "support/temp_directory.h"
 
 namespace veldor {
 namespace {
@@ -152,28 +151,17 @@ TEST(AppSettingsTest, NewSubjectsFollowTheUsersSettingsFile) {
   ASSERT_TRUE(WriteFile(ini,
                         "[Init]\r\nSautTailleFont=12\r\nCoulSaut=255\r\n"
                         "TitreNomFont=Une police au nom bien trop long pour tenir\r\n"));
-  const char* previous = std::getenv("VELDOR_INI");
-  const std::string saved = previous ? previous : "";
-  ::setenv("VELDOR_INI", ini.c_str(), 1);
-  SettingsStore::ResetInstance();
-  CAppSettings::ResetInstance();
-
-  auto jump = CTypeEdit::CreateSubject(kTypeJump);
-  auto title = CTypeEdit::CreateSubject(kTypeTitre);
-  EXPECT_EQ(jump->style.pointSize, 12);
-  EXPECT_EQ(jump->style.height, -16);
-  EXPECT_EQ(jump->colour, 255u);
-  EXPECT_EQ(jump->colourIndex, 9);
-  EXPECT_EQ(title->style.faceName, "Une police au nom bien trop lon");
-  EXPECT_EQ(title->style.pointSize, 24);
-
-  if (previous) {
-    ::setenv("VELDOR_INI", saved.c_str(), 1);
-  } else {
-    ::unsetenv("VELDOR_INI");
+  {
+    ScopedSettingsFile<CAppSettings> settings(ini);
+    auto jump = CTypeEdit::CreateSubject(kTypeJump);
+    auto title = CTypeEdit::CreateSubject(kTypeTitre);
+    EXPECT_EQ(jump->style.pointSize, 12);
+    EXPECT_EQ(jump->style.height, -16);
+    EXPECT_EQ(jump->colour, 255u);
+    EXPECT_EQ(jump->colourIndex, 9);
+    EXPECT_EQ(title->style.faceName, "Une police au nom bien trop lon");
+    EXPECT_EQ(title->style.pointSize, 24);
   }
-  SettingsStore::ResetInstance();
-  CAppSettings::ResetInstance();
   EXPECT_EQ(CTypeEdit::CreateSubject(kTypeJump)->colour, 0xFF0000u);
 }
 

@@ -6,7 +6,8 @@
 #include "model/document.h"
 #include "model_test_support.h"
 #include "platform/files.h"
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -219,11 +220,6 @@ TEST(DocumentFileTest, EverythingSurvivesARoundTrip) {
 
 class DocumentSaveTest : public ::testing::Test {
  protected:
-  std::string Contents(const std::string& path) {
-    std::string bytes;
-    EXPECT_TRUE(ReadFile(path, bytes)) << path;
-    return bytes;
-  }
   TempDirectory dir;
 };
 
@@ -237,17 +233,17 @@ TEST_F(DocumentSaveTest, SavingKeepsThePreviousVersionAsBackup) {
   EXPECT_FALSE(PathExists(backup));
   EXPECT_EQ(doc.GetPathName(), path);
   EXPECT_FALSE(doc.IsModified());
-  const std::string first = Contents(path);
+  const std::string first = FileContents(path);
 
   doc.projectName = "DEUX";
   ASSERT_TRUE(doc.Save(path, &error)) << error;
-  EXPECT_EQ(Contents(backup), first);
-  const std::string second = Contents(path);
+  EXPECT_EQ(FileContents(backup), first);
+  const std::string second = FileContents(path);
   EXPECT_EQ(second, doc.SaveToBytes());
 
   doc.projectName = "TROIS";
   ASSERT_TRUE(doc.Save(path, &error)) << error;
-  EXPECT_EQ(Contents(backup), second);
+  EXPECT_EQ(FileContents(backup), second);
   EXPECT_FALSE(PathExists(path + ".new"));
 
   CVeldorDoc reopened;
@@ -260,7 +256,7 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   const std::string path = dir / "projet.ehe";
   CVeldorDoc doc;
   ASSERT_TRUE(doc.Save(path));
-  const std::string old = Contents(path);
+  const std::string old = FileContents(path);
   doc.projectName = "NOUVEAU";
   doc.SetModifiedFlag();
 
@@ -270,7 +266,7 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   std::string error;
   EXPECT_FALSE(doc.Save(path, &error));
   EXPECT_NE(error.find("projet.ehe"), std::string::npos) << error;
-  EXPECT_EQ(Contents(path), old);
+  EXPECT_EQ(FileContents(path), old);
   EXPECT_FALSE(PathExists(dir / "projet.ehb"));
 
   // The old backup cannot be deleted.
@@ -281,7 +277,7 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   error.clear();
   EXPECT_FALSE(doc.Save(path, &error));
   EXPECT_NE(error.find("projet.ehb"), std::string::npos) << error;
-  EXPECT_EQ(Contents(path), old);
+  EXPECT_EQ(FileContents(path), old);
   EXPECT_FALSE(PathExists(path + ".new"));
   EXPECT_TRUE(doc.IsModified());
 }
@@ -293,14 +289,14 @@ TEST_F(DocumentSaveTest, ReadOnlyDirectory) {
   const std::string path = sub + "/p.ehe";
   CVeldorDoc doc;
   ASSERT_TRUE(doc.Save(path));
-  const std::string old = Contents(path);
+  const std::string old = FileContents(path);
   ::chmod(sub.c_str(), 0555);
   doc.projectName = "X";
   std::string error;
   EXPECT_FALSE(doc.Save(path, &error));
   EXPECT_FALSE(error.empty());
   ::chmod(sub.c_str(), 0755);
-  EXPECT_EQ(Contents(path), old);
+  EXPECT_EQ(FileContents(path), old);
 }
 
 TEST_F(DocumentSaveTest, OpenReportsMissingFilesAndResolvesLetterCase) {
@@ -313,7 +309,7 @@ TEST_F(DocumentSaveTest, OpenReportsMissingFilesAndResolvesLetterCase) {
   EXPECT_EQ(doc.GetPathName(), dir / "demo.ehe");
   EXPECT_EQ(doc.topicCount(), 2);
   ASSERT_TRUE(doc.SaveCopy(dir / "copie.000"));
-  EXPECT_EQ(Contents(dir / "copie.000"), Golden("each_type.ehe"));
+  EXPECT_EQ(FileContents(dir / "copie.000"), Golden("each_type.ehe"));
 }
 
 }  // namespace

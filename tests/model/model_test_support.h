@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/files.h"
+#include "support/test_files.h"
 
 namespace veldor::testing {
 
@@ -41,14 +41,9 @@ class Bytes {
   std::string data;
 };
 
-inline std::string GoldenPath(const std::string& name) {
-  return std::string(VELDOR_TEST_DATA_DIR) + "/model/" + name;
-}
-
+// The bytes of tests/data/model/<name>.
 inline std::string Golden(const std::string& name) {
-  std::string bytes;
-  ReadFile(GoldenPath(name), bytes);
-  return bytes;
+  return FileContents(TestDataPath("model/" + name));
 }
 
 // The fixed dates written in the golden files.

@@ -3,7 +3,6 @@
 #include "model/project_json.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <bit>
 #include <cfloat>
@@ -18,8 +17,9 @@
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "platform/files.h"
-#include "platform/paths.h"
-#include "platform/settings_store.h"
+#include "support/scoped_settings.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -306,25 +306,17 @@ TEST_F(ProjectJsonTest, FormUsesFieldNamesAndReadableNumbers) {
 TEST_F(ProjectJsonTest, AbsentKeysTakeTheDefaultsOfNewRecords) {
   // The full form of a short file, checked once by hand against the
   // defaults of new records, subjects and styles.
-  std::string minimal, expected;
-  const std::string dir = JoinPath(VELDOR_TEST_DATA_DIR, "model/json");
-  ASSERT_TRUE(ReadFile(JoinPath(dir, "minimal.json"), minimal));
-  ASSERT_TRUE(ReadFile(JoinPath(dir, "minimal_full.json"), expected));
-  EXPECT_EQ(ProjectToJsonText(*Load(minimal)), expected);
+  EXPECT_EQ(ProjectToJsonText(*Load(FileContents(TestDataPath("model/json/minimal.json")))),
+            FileContents(TestDataPath("model/json/minimal_full.json")));
 }
 
 TEST_F(ProjectJsonTest, SubjectsTakeBuiltInDefaultsWhateverTheUserSettings) {
-  char dirTemplate[] = "/tmp/veldor-json-XXXXXX";
-  const std::string dir = mkdtemp(dirTemplate);
-  const std::string ini = JoinPath(dir, "VELDOR.INI");
+  TempDirectory dir;
+  const std::string ini = dir / "VELDOR.INI";
   ASSERT_TRUE(WriteFile(ini,
                         "[Init]\r\nTitreTailleFont=30\r\nCoulSaut=255\r\n"
                         "TexteNomFont=Arial\r\nTexteLeftMarge=3.5\r\n"));
-  const char* previous = getenv("VELDOR_INI");
-  const std::string saved = previous ? previous : "";
-  setenv("VELDOR_INI", ini.c_str(), 1);
-  SettingsStore::ResetInstance();
-  CAppSettings::ResetInstance();
+  ScopedSettingsFile<CAppSettings> settings(ini);
 
   const std::unique_ptr<CVeldorDoc> doc = Load(R"({"topics": [{"name": "A", "subjects": [
       {"typeCode": 0}, {"typeCode": 3}, {"typeCode": 5}]}]})");
@@ -338,16 +330,6 @@ TEST_F(ProjectJsonTest, SubjectsTakeBuiltInDefaultsWhateverTheUserSettings) {
   // The user's settings are in force again afterwards.
   EXPECT_EQ(CTypeEdit::CreateSubject(kTypeTitre)->style.pointSize, 30);
   EXPECT_EQ(CTypeEdit::CreateSubject(kTypeJump)->colour, 0x0000FFu);
-
-  if (previous) {
-    setenv("VELDOR_INI", saved.c_str(), 1);
-  } else {
-    unsetenv("VELDOR_INI");
-  }
-  SettingsStore::ResetInstance();
-  CAppSettings::ResetInstance();
-  DeleteFile(ini);
-  rmdir(dir.c_str());
 }
 
 TEST_F(ProjectJsonTest, IntegralFloatsAndNonFiniteBitsAreAccepted) {

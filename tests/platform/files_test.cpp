@@ -7,16 +7,11 @@
 
 #include <ctime>
 
-#include "platform/temp_directory.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
-
-std::string Contents(const std::string& path) {
-  std::string text;
-  EXPECT_TRUE(ReadFile(path, text));
-  return text;
-}
 
 TEST(FilesTest, ResolvePathFindsNamesWithoutRegardToCase) {
   TempDirectory temp;
@@ -59,7 +54,7 @@ TEST(FilesTest, ReadWriteAndTheirFailures) {
   EXPECT_FALSE(FileExists(temp.path()));
   EXPECT_TRUE(DirectoryExists(temp.path()));
   EXPECT_FALSE(PathExists(temp / "missing"));
-  EXPECT_EQ(Contents(temp / "f.bin"), binary);
+  EXPECT_EQ(FileContents(temp / "f.bin"), binary);
 
   std::string prefix;
   ASSERT_TRUE(ReadFilePrefix(temp / "f.bin", 3, prefix));
@@ -86,7 +81,7 @@ TEST(FilesTest, DurableWriteReplacesTheFileAndLeavesNoTemporary) {
   ASSERT_EQ(::stat(path.c_str(), &before), 0);
 
   ASSERT_TRUE(WriteFileDurably(path, "new"));
-  EXPECT_EQ(Contents(path), "new");
+  EXPECT_EQ(FileContents(path), "new");
   struct stat after {};
   ASSERT_EQ(::stat(path.c_str(), &after), 0);
   EXPECT_NE(before.st_ino, after.st_ino);
@@ -115,15 +110,15 @@ TEST(FilesTest, CopyKeepsContentsAndTimeStamps) {
   EXPECT_EQ(info.st_mtim.tv_sec, 1200000000);
   EXPECT_EQ(info.st_mtim.tv_nsec, 500);
   EXPECT_EQ(FileModificationTime(temp / "copy.hlp"), 1200000000);
-  EXPECT_EQ(Contents(temp / "copy.hlp"), big);
-  EXPECT_EQ(Contents(source), big);  // the source stays
+  EXPECT_EQ(FileContents(temp / "copy.hlp"), big);
+  EXPECT_EQ(FileContents(source), big);  // the source stays
 }
 
 TEST(FilesTest, CopyOntoItselfAndFromNowhere) {
   TempDirectory temp;
   ASSERT_TRUE(WriteFile(temp / "f", "data"));
   EXPECT_TRUE(CopyFile(temp / "f", temp / "./f"));
-  EXPECT_EQ(Contents(temp / "f"), "data");
+  EXPECT_EQ(FileContents(temp / "f"), "data");
 
   std::string reason;
   EXPECT_FALSE(CopyFile(temp / "missing", temp / "g", &reason));
@@ -136,7 +131,7 @@ TEST(FilesTest, MoveDeleteAndDirectories) {
   ASSERT_TRUE(WriteFile(temp / "a", "1"));
   ASSERT_TRUE(MoveFile(temp / "a", temp / "b"));
   EXPECT_FALSE(PathExists(temp / "a"));
-  EXPECT_EQ(Contents(temp / "b"), "1");
+  EXPECT_EQ(FileContents(temp / "b"), "1");
   ASSERT_TRUE(DeleteFile(temp / "b"));
   std::string reason;
   EXPECT_FALSE(DeleteFile(temp / "b", &reason));

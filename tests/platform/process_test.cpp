@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "platform/files.h"
-#include "platform/scoped_environment.h"
-#include "platform/settings_store.h"
-#include "platform/temp_directory.h"
+#include "support/scoped_environment.h"
+#include "support/scoped_settings.h"
+#include "support/temp_directory.h"
 
 namespace veldor {
 namespace {
@@ -82,9 +82,8 @@ class ProcessTest : public ::testing::Test {
                               "\r\n"
                               "missing.exe=" +
                               temp_ / "absent.sh" + "\r\n"));
-    SettingsStore::ResetInstance();
+    settings_.Reload();
   }
-  void TearDown() override { SettingsStore::ResetInstance(); }
 
   void WriteScript(const std::string& name, const std::string& body) {
     ASSERT_TRUE(WriteFile(temp_ / name, "#!/bin/sh\n" + body));
@@ -104,7 +103,7 @@ class ProcessTest : public ::testing::Test {
   }
 
   TempDirectory temp_;
-  ScopedEnvironment ini_{"VELDOR_INI", temp_ / "VELDOR.INI"};
+  ScopedSettingsFile<> settings_{temp_ / "VELDOR.INI"};
 };
 
 TEST_F(ProcessTest, ArgumentsArriveExactlyAndNothingIsInterpretedByAShell) {

@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #include "platform/files.h"
-#include "platform/scoped_environment.h"
-#include "platform/temp_directory.h"
+#include "support/scoped_environment.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
@@ -15,12 +16,6 @@ SettingsStore FromText(const std::string& text) {
   SettingsStore store("");
   store.LoadFromText(text);
   return store;
-}
-
-std::string Contents(const std::string& path) {
-  std::string text;
-  ReadFile(path, text);
-  return text;
 }
 
 TEST(SettingsStoreTest, SectionsAndKeysIgnoreCase) {
@@ -92,7 +87,7 @@ TEST_F(SettingsFileTest, RewritingAKeyKeepsEverythingElseByteForByte) {
   ASSERT_TRUE(WriteFile(Path(), original));
   SettingsStore store(Path());
   ASSERT_TRUE(store.SetString("init", "COULSAUT", "255"));
-  EXPECT_EQ(Contents(Path()),
+  EXPECT_EQ(FileContents(Path()),
             "; comment kept\r\n"
             "[Init]\r\n"
             "  CoulSaut = 255\r\n"
@@ -110,7 +105,7 @@ TEST_F(SettingsFileTest, NewKeysJoinTheirSectionAndNewSectionsGoAtTheEnd) {
   ASSERT_TRUE(store.SetString("INIT", "B", "2"));
   ASSERT_TRUE(store.SetString("Recherche", "DisMajMin", "1"));
   ASSERT_TRUE(store.SetInt("Recherche", "Other", -3));
-  EXPECT_EQ(Contents(Path()),
+  EXPECT_EQ(FileContents(Path()),
             "[Init]\nA=1\nB=2\n\n[Outils]\noutil0=x\n\n[Recherche]\nDisMajMin=1\nOther=-3\n");
 }
 
@@ -118,9 +113,9 @@ TEST_F(SettingsFileTest, AFileWithoutFinalLineEndGetsOneBeforeNewLines) {
   ASSERT_TRUE(WriteFile(Path(), "[A]\r\nx=1"));
   SettingsStore store(Path());
   ASSERT_TRUE(store.SetString("A", "y", "2"));
-  EXPECT_EQ(Contents(Path()), "[A]\r\nx=1\r\ny=2\r\n");
+  EXPECT_EQ(FileContents(Path()), "[A]\r\nx=1\r\ny=2\r\n");
   ASSERT_TRUE(store.SetString("A", "x", "3"));
-  EXPECT_EQ(Contents(Path()), "[A]\r\nx=3\r\ny=2\r\n");
+  EXPECT_EQ(FileContents(Path()), "[A]\r\nx=3\r\ny=2\r\n");
 }
 
 TEST_F(SettingsFileTest, ANewFileAndItsDirectoryAreCreatedWithCrLf) {
@@ -129,7 +124,7 @@ TEST_F(SettingsFileTest, ANewFileAndItsDirectoryAreCreatedWithCrLf) {
   EXPECT_EQ(store.GetString("Init", "x", "d"), "d");
   ASSERT_TRUE(store.SetString("Init", "TitreNomFont", "MS Sans Serif"));
   ASSERT_TRUE(store.SetString("Init", "TitreTailleFont", "24"));
-  EXPECT_EQ(Contents(path), "[Init]\r\nTitreNomFont=MS Sans Serif\r\nTitreTailleFont=24\r\n");
+  EXPECT_EQ(FileContents(path), "[Init]\r\nTitreNomFont=MS Sans Serif\r\nTitreTailleFont=24\r\n");
 }
 
 TEST_F(SettingsFileTest, BytesOfValuesAreKept) {
@@ -150,7 +145,7 @@ TEST_F(SettingsFileTest, EntriesThatWouldNotReadBackAreRefused) {
   EXPECT_FALSE(store.SetString("A", "", "1"));
   EXPECT_FALSE(store.SetString("", "k", "1"));
   EXPECT_FALSE(store.SetString("A", "[k", "1"));
-  EXPECT_EQ(Contents(Path()), "[A]\nx=1\n");
+  EXPECT_EQ(FileContents(Path()), "[A]\nx=1\n");
   EXPECT_EQ(store.GetString("A", "x"), "1");
 }
 
@@ -177,7 +172,7 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsNeverOverwritten) {
   EXPECT_FALSE(store.SetString("A", "y", "2", &reason));
   EXPECT_NE(reason.find("Permission denied"), std::string::npos);
   ::chmod(Path().c_str(), 0644);
-  EXPECT_EQ(Contents(Path()), "[A]\nx=1\n");
+  EXPECT_EQ(FileContents(Path()), "[A]\nx=1\n");
 }
 
 TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughTheLink) {
@@ -185,7 +180,7 @@ TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughTheLink) {
   ASSERT_EQ(::symlink("real.ini", Path().c_str()), 0);
   SettingsStore store(Path());
   ASSERT_TRUE(store.SetString("A", "x", "2"));
-  EXPECT_EQ(Contents(temp_ / "real.ini"), "[A]\nx=2\n");
+  EXPECT_EQ(FileContents(temp_ / "real.ini"), "[A]\nx=2\n");
   struct stat info {};
   ASSERT_EQ(::lstat(Path().c_str(), &info), 0);
   EXPECT_TRUE(S_ISLNK(info.st_mode));
