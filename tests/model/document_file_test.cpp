@@ -282,17 +282,32 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(DocumentSaveTest, ReadOnlyDirectory) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
-  const std::string sub = dir / "lecture";
+TEST_F(DocumentSaveTest, AnUnwritableDirectoryIsReportedAndChangesNothing) {
+  // A plain file where the directory should be takes no file, whoever runs the test.
+  ASSERT_TRUE(WriteFile(dir / "lecture", "x"));
+  CVeldorDoc doc;
+  ASSERT_TRUE(doc.Save(dir / "p.ehe"));
+  doc.projectName = "X";
+  doc.SetModifiedFlag();
+  std::string error;
+  EXPECT_FALSE(doc.Save(dir / "lecture/p.ehe", &error));
+  EXPECT_NE(error.find("lecture/p.ehe"), std::string::npos) << error;
+  EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
+  EXPECT_EQ(FileContents(dir / "lecture"), "x");
+  EXPECT_EQ(doc.GetPathName(), dir / "p.ehe");
+  EXPECT_TRUE(doc.IsModified());
+
+  // A directory that its permissions keep from changing, with the old
+  // version in it; the superuser writes there anyway.
+  if (::geteuid() == 0) return;
+  const std::string sub = dir / "lecture-seule";
   ASSERT_TRUE(MakeDirectory(sub));
   const std::string path = sub + "/p.ehe";
-  CVeldorDoc doc;
   ASSERT_TRUE(doc.Save(path));
   const std::string old = FileContents(path);
   ::chmod(sub.c_str(), 0555);
-  doc.projectName = "X";
-  std::string error;
+  doc.projectName = "Y";
+  error.clear();
   EXPECT_FALSE(doc.Save(path, &error));
   EXPECT_FALSE(error.empty());
   ::chmod(sub.c_str(), 0755);

@@ -163,16 +163,30 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedAndChangesNothing) {
 }
 
 TEST_F(SettingsFileTest, AnUnreadableFileIsNeverOverwritten) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not apply to root";
-  ASSERT_TRUE(WriteFile(Path(), "[A]\nx=1\n"));
-  ASSERT_EQ(::chmod(Path().c_str(), 0), 0);
+  // A directory where the file should be cannot be read, whoever runs the test.
+  ASSERT_TRUE(MakeDirectory(Path()));
+  ASSERT_TRUE(WriteFile(Path() + "/kept", "x"));
   SettingsStore store(Path());
   EXPECT_EQ(store.GetString("A", "x", "d"), "d");
   std::string reason;
   EXPECT_FALSE(store.SetString("A", "y", "2", &reason));
-  EXPECT_NE(reason.find("Permission denied"), std::string::npos);
-  ::chmod(Path().c_str(), 0644);
-  EXPECT_EQ(FileContents(Path()), "[A]\nx=1\n");
+  EXPECT_EQ(reason, Path() + ": Is a directory") << reason;
+  EXPECT_EQ(store.ToText(), "");
+  EXPECT_EQ(FileContents(Path() + "/kept"), "x");
+
+  // A file that only its permissions keep from being read would be
+  // replaced without the check, since its directory is writable; the
+  // superuser reads it anyway.
+  if (::geteuid() == 0) return;
+  const std::string other = temp_ / "OTHER.INI";
+  ASSERT_TRUE(WriteFile(other, "[A]\nx=1\n"));
+  ASSERT_EQ(::chmod(other.c_str(), 0200), 0);
+  SettingsStore unreadable(other);
+  EXPECT_EQ(unreadable.GetString("A", "x", "d"), "d");
+  EXPECT_FALSE(unreadable.SetString("A", "y", "2", &reason));
+  EXPECT_NE(reason.find("Permission denied"), std::string::npos) << reason;
+  ::chmod(other.c_str(), 0644);
+  EXPECT_EQ(FileContents(other), "[A]\nx=1\n");
 }
 
 TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughTheLink) {
