@@ -141,22 +141,22 @@ void CAppSettings::LoadSettings(const SettingsStore& store) {
 }
 
 bool CAppSettings::SaveSettings(SettingsStore& store) const {
-  bool ok = true;
+  SettingsStore::Entries entries;
   for (int code : kStyleKeyOrder) {
     const TypeStyleDefaults& style = styles[static_cast<size_t>(code)];
     const std::string stem = StemOf(code);
     for (const FloatKey& key : kFloatKeys) {
-      ok = store.SetString(kSectionInit, stem + key.name, FloatText(style.*key.field)) && ok;
+      entries.emplace_back(stem + key.name, FloatText(style.*key.field));
     }
-    ok = store.SetString(kSectionInit, stem + kFaceKey, style.faceName) && ok;
-    ok = store.SetString(kSectionInit, stem + kSizeKey, style.pointSize) && ok;
+    entries.emplace_back(stem + kFaceKey, style.faceName);
+    entries.emplace_back(stem + kSizeKey, style.pointSize);
   }
   for (int code : kColourKeyOrder) {
     // "%ld" of a 32-bit colour.
     const long value = static_cast<int32_t>(styles[static_cast<size_t>(code)].colour);
-    ok = store.SetString(kSectionInit, ColourKey(code), std::to_string(value)) && ok;
+    entries.emplace_back(ColourKey(code), std::to_string(value));
   }
-  return ok;
+  return store.SetStrings(kSectionInit, entries);
 }
 
 std::vector<ToolEntry> CAppSettings::BuiltInTools() {
@@ -174,14 +174,14 @@ void CAppSettings::LoadTools(const SettingsStore& store) {
 }
 
 bool CAppSettings::SaveTools(SettingsStore& store) const {
-  bool ok = true;
+  SettingsStore::Entries entries;
   for (int i = 0; i < kMaxTools; ++i) {
     const bool complete = static_cast<size_t>(i) < tools.size() && !tools[i].label.empty() &&
                           !tools[i].command.empty();
-    ok = store.SetString(kSectionTools, ToolLabelKey(i), complete ? tools[i].label : "") && ok;
-    ok = store.SetString(kSectionTools, ToolCommandKey(i), complete ? tools[i].command : "") && ok;
+    entries.emplace_back(ToolLabelKey(i), complete ? tools[i].label : "");
+    entries.emplace_back(ToolCommandKey(i), complete ? tools[i].command : "");
   }
-  return ok;
+  return store.SetStrings(kSectionTools, entries);
 }
 
 std::vector<std::string> CAppSettings::LoadHistory(const SettingsStore& store,
@@ -204,11 +204,11 @@ bool CAppSettings::AddToHistory(SettingsStore& store, const std::string& prefix,
   if (found != list.end()) list.erase(found);
   list.insert(list.begin(), value);
   if (list.size() > static_cast<size_t>(kHistorySize)) list.resize(kHistorySize);
-  bool ok = true;
+  SettingsStore::Entries entries;
   for (size_t i = 0; i < list.size(); ++i) {
-    ok = store.SetString(kSectionCombo, HistoryKey(prefix, static_cast<int>(i)), list[i]) && ok;
+    entries.emplace_back(HistoryKey(prefix, static_cast<int>(i)), list[i]);
   }
-  return ok;
+  return store.SetStrings(kSectionCombo, entries);
 }
 
 ImportTags LoadImportTags(const SettingsStore& store) {
@@ -221,11 +221,10 @@ ImportTags LoadImportTags(const SettingsStore& store) {
 }
 
 bool SaveImportTags(SettingsStore& store, const ImportTags& tags) {
-  bool ok = store.SetString(kSectionImport, kKeyImportPageTag, tags.pageTag);
-  ok = store.SetString(kSectionImport, kKeyImportNameTag, tags.nameTag) && ok;
-  ok = store.SetString(kSectionImport, kKeyImportTitleTag, tags.titleTag) && ok;
-  ok = store.SetString(kSectionImport, kKeyImportFileName, tags.fileName) && ok;
-  return ok;
+  return store.SetStrings(kSectionImport, {{kKeyImportPageTag, tags.pageTag},
+                                           {kKeyImportNameTag, tags.nameTag},
+                                           {kKeyImportTitleTag, tags.titleTag},
+                                           {kKeyImportFileName, tags.fileName}});
 }
 
 }  // namespace veldor

@@ -183,11 +183,16 @@ void SettingsStore::EnsureLoaded() const {
 
 int SettingsStore::FindKeyLine(const std::string& section, const std::string& key) const {
   EnsureLoaded();
+  return FindKeyLine(lines_, section, key);
+}
+
+int SettingsStore::FindKeyLine(const std::vector<Line>& lines, const std::string& section,
+                               const std::string& key) {
   const std::string wantedSection = Trim(section);
   const std::string wantedKey = Trim(key);
   bool inSection = false;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const Line& line = lines_[i];
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Line& line = lines[i];
     if (line.kind == Line::Section) {
       inSection = EqualsIgnoreCase(line.section, wantedSection);
     } else if (inSection && line.kind == Line::Key && EqualsIgnoreCase(line.key, wantedKey)) {
@@ -248,22 +253,41 @@ std::vector<std::string> SettingsStore::Keys(const std::string& section) const {
   return keys;
 }
 
-bool SettingsStore::SetString(const std::string& sectionName, const std::string& keyName,
+bool SettingsStore::SetString(const std::string& section, const std::string& key,
                               const std::string& value, std::string* reason) {
-  const std::string section = Trim(sectionName);
-  const std::string key = Trim(keyName);
-  if (const std::string invalid = InvalidEntry(section, key, value); !invalid.empty()) {
-    return Refuse(reason, path_ + ": " + invalid);
-  }
-  EnsureLoaded();
-  if (!loadError_.empty()) return Refuse(reason, loadError_);
+  return SetStrings(section, {{key, value}}, reason);
+}
 
-  std::vector<Line> lines = lines_;
+bool SettingsStore::SetStrings(const std::string& sectionName, const Entries& entries,
+                               std::string* reason) {
+  const std::string section = Trim(sectionName);
+  Entries valid;
+  std::string firstInvalid;
+  for (const auto& [keyName, value] : entries) {
+    std::string key = Trim(keyName);
+    if (const std::string invalid = InvalidEntry(section, key, value); !invalid.empty()) {
+      if (firstInvalid.empty()) firstInvalid = path_ + ": " + invalid;
+    } else {
+      valid.emplace_back(std::move(key), value);
+    }
+  }
+  if (!valid.empty()) {
+    EnsureLoaded();
+    if (!loadError_.empty()) return Refuse(reason, loadError_);
+    std::vector<Line> lines = lines_;
+    for (const auto& [key, value] : valid) PutEntry(lines, section, key, value);
+    if (!Commit(std::move(lines), reason)) return false;
+  }
+  return firstInvalid.empty() ? true : Refuse(reason, firstInvalid);
+}
+
+void SettingsStore::PutEntry(std::vector<Line>& lines, const std::string& section,
+                             const std::string& key, const std::string& value) const {
   // Gives the line before a new one its end when it had none (end of file).
   auto endLine = [&](std::size_t index) {
     if (lines[index].end.empty()) lines[index].end = lineEnd_;
   };
-  const int existing = FindKeyLine(section, key);
+  const int existing = FindKeyLine(lines, section, key);
   if (existing >= 0) {
     // Only the value changes; the key as spelled and the blanks around '=' stay.
     Line& line = lines[existing];
@@ -301,7 +325,9 @@ bool SettingsStore::SetString(const std::string& sectionName, const std::string&
     added.push_back(ParseLine(key + "=" + value, lineEnd_));
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), added.begin(), added.end());
   }
+}
 
+bool SettingsStore::Commit(std::vector<Line> lines, std::string* reason) {
   if (path_.empty()) {  // held in memory only
     lines_ = std::move(lines);
     return true;

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veldor {
@@ -47,6 +48,14 @@ class SettingsStore {
                  std::string* reason = nullptr);
   bool SetInt(const std::string& section, const std::string& key, long value,
               std::string* reason = nullptr);
+  // Writes several keys of `section`, in order, with one write of the file;
+  // the file then reads as after a SetString of each entry in turn. An
+  // entry that SetString would refuse is left out and makes the result
+  // false (the first such is the `reason`); the others are written. When
+  // the file cannot be written (or read) nothing changes.
+  using Entries = std::vector<std::pair<std::string, std::string>>;  // key, value
+  bool SetStrings(const std::string& section, const Entries& entries,
+                  std::string* reason = nullptr);
 
   // Parses INI text (for tests and fuzzing); replaces what is loaded.
   void LoadFromText(const std::string& text);
@@ -63,6 +72,13 @@ class SettingsStore {
   };
   void EnsureLoaded() const;
   int FindKeyLine(const std::string& section, const std::string& key) const;
+  static int FindKeyLine(const std::vector<Line>& lines, const std::string& section,
+                         const std::string& key);
+  // Sets `key` of `section` (both trimmed and valid) in `lines`.
+  void PutEntry(std::vector<Line>& lines, const std::string& section, const std::string& key,
+                const std::string& value) const;
+  // Writes `lines` to the file, then holds them.
+  bool Commit(std::vector<Line> lines, std::string* reason);
   static Line ParseLine(std::string raw, std::string end);
 
   std::string path_;

@@ -160,6 +160,36 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedAndChangesNothing) {
   EXPECT_NE(reason.find("Not a directory"), std::string::npos) << reason;
   EXPECT_EQ(store.GetString("A", "x"), "1");
   EXPECT_EQ(store.ToText(), "[A]\nx=1\n");
+  EXPECT_FALSE(store.SetStrings("A", {{"x", "2"}, {"y", "3"}}, &reason));
+  EXPECT_NE(reason.find("Not a directory"), std::string::npos) << reason;
+  EXPECT_EQ(store.ToText(), "[A]\nx=1\n");
+}
+
+TEST_F(SettingsFileTest, SeveralKeysAtOnceReadAsOneKeyAfterAnother) {
+  const SettingsStore::Entries entries = {
+      {"x", " 9 "}, {"NEW", "1"}, {" y ", "2"}, {"new", "3"}, {"z", ""}};
+  const std::string oneByOne = temp_ / "ONE.INI";
+  for (const std::string start :
+       {"", "[A]\r\nx=1", "\xEF\xBB\xBF; c\n[a]\nX = 1\n\n[B]\nq=0\n[A]\ny=0\n", "[B]\nq=0"}) {
+    ASSERT_TRUE(WriteFile(Path(), start));
+    ASSERT_TRUE(WriteFile(oneByOne, start));
+    SettingsStore batch(Path());
+    ASSERT_TRUE(batch.SetStrings(" A ", entries));
+    SettingsStore single(oneByOne);
+    for (const auto& [key, value] : entries) ASSERT_TRUE(single.SetString(" A ", key, value));
+    EXPECT_EQ(FileContents(Path()), FileContents(oneByOne)) << start;
+    EXPECT_EQ(batch.ToText(), FileContents(Path()));
+  }
+
+  // An entry that would not read back is left out and named; the others are written.
+  ASSERT_TRUE(WriteFile(Path(), "[A]\nx=1\n"));
+  SettingsStore store(Path());
+  std::string reason;
+  EXPECT_FALSE(
+      store.SetStrings("A", {{"x", "2"}, {"k=v", "1"}, {"y", "two\nlines"}, {"z", "3"}}, &reason));
+  EXPECT_EQ(reason, Path() + ": invalid key name \"k=v\"");
+  EXPECT_EQ(FileContents(Path()), "[A]\nx=2\nz=3\n");
+  EXPECT_TRUE(store.SetStrings("A", {}));
 }
 
 TEST_F(SettingsFileTest, AnUnreadableFileIsNeverOverwritten) {
