@@ -72,25 +72,6 @@ const char* CompilerCommandPrefix(uint16_t helpCompiler) {
   }
 }
 
-std::string QuoteCommandArgument(const std::string& argument) {
-  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
-  std::string quoted = "\"";
-  size_t backslashes = 0;
-  for (char c : argument) {
-    if (c == '\\') {
-      ++backslashes;
-      continue;
-    }
-    // Backslashes before a quote are doubled, and the quote escaped.
-    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-    backslashes = 0;
-    quoted += c;
-  }
-  quoted.append(backslashes * 2, '\\');  // they precede the closing quote
-  quoted += '"';
-  return quoted;
-}
-
 std::string CompilerCommandLine(const CVeldorDoc& doc) {
   const std::string workDir = WorkDirectory(doc);
   const std::string base =

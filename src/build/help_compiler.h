@@ -18,10 +18,6 @@ const char* CompilerCommandPrefix(uint16_t helpCompiler);
 // in the work directory when it exists), quoted when it holds blanks.
 std::string CompilerCommandLine(const CVeldorDoc& doc);
 
-// Quotes one argument for a Windows-style command line so that it splits
-// back to exactly `argument`; plain arguments are returned as they are.
-std::string QuoteCommandArgument(const std::string& argument);
-
 // Compiles: deletes an old compiled file from the current directory (the
 // program directory under the build wrapper), runs the chosen compiler and
 // waits for it, writes the text index when the project asks for it, and

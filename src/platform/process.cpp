@@ -152,6 +152,25 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
   return words;
 }
 
+std::string QuoteCommandArgument(const std::string& argument) {
+  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes before a quote are doubled, and the quote escaped.
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');  // they precede the closing quote
+  quoted += '"';
+  return quoted;
+}
+
 std::vector<std::string> ResolveProgram(const std::string& windowsName) {
   std::vector<std::string> words;
   if (windowsName.empty()) return words;

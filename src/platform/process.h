@@ -14,6 +14,11 @@ namespace veldor {
 // backslashes escape quotes only when they precede one.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 
+// The inverse of SplitCommandLine for one argument after the program name:
+// quoted so that it splits back to exactly `argument`; plain arguments are
+// returned as they are.
+std::string QuoteCommandArgument(const std::string& argument);
+
 // The arguments to start for a Windows program name: the settings section
 // "Programmes" maps the name as written (e.g. "hcw.exe") to a command of
 // this system, which may carry its own arguments (split like a command

@@ -56,6 +56,16 @@ TEST(SplitCommandLineTest, TheProgramNameIgnoresBackslashEscapes) {
   EXPECT_THAT(SplitCommandLine(R"(C:\tools\a"b c)"), ElementsAre(R"(C:\tools\a"b)", "c"));
 }
 
+TEST(SplitCommandLineTest, QuotedArgumentsSplitBackExactly) {
+  for (const std::string& argument :
+       {std::string("two words"), std::string(""), std::string("a\"b"), std::string("sp ace\\"),
+        std::string("x\\\\\"y z"), std::string("\t")}) {
+    EXPECT_THAT(SplitCommandLine("prog " + QuoteCommandArgument(argument) + " next"),
+                ElementsAre("prog", argument, "next"));
+  }
+  EXPECT_EQ(QuoteCommandArgument("D:\\AIDE\\DEMO.HPJ"), "D:\\AIDE\\DEMO.HPJ");
+}
+
 // A settings file whose "Programmes" section maps Windows names to scripts
 // of a temporary directory; the scripts record what they were given.
 class ProcessTest : public ::testing::Test {
