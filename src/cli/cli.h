@@ -23,6 +23,11 @@ struct CliOptions {
   std::string OptionValue(const std::string& option, const std::string& fallback = "") const;
 };
 
+// The groups of commands, in the order --help lists them.
+enum class CliGroup { Project, Build, Exchange, Devtools };
+// The heading of a group in --help ("Project").
+const char* CliGroupTitle(CliGroup group);
+
 struct CliCommand {
   std::string name;     // "dump"
   std::string usage;    // "dump IN.ehe"
@@ -32,11 +37,14 @@ struct CliCommand {
   // Named options taking a value ("--page"); other "--x" words are flags.
   std::vector<std::string> valueOptions;
   int (*run)(const std::vector<std::string>& args, const CliOptions& options) = nullptr;
+  CliGroup group = CliGroup::Project;  // set by CliRegistration
 };
 
 struct CliRegistration {
-  explicit CliRegistration(CliCommand command);
+  CliRegistration(CliGroup group, CliCommand command);
 };
+// Every registered command: group after group in the order of CliGroup,
+// in the order of registration within a group.
 const std::vector<CliCommand>& CliCommands();
 
 // Prints messages to standard error as "CAPTION: text" and answers

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/cli.h"
@@ -12,8 +13,28 @@ std::vector<CliCommand>& Registry() {
 }
 }  // namespace
 
-CliRegistration::CliRegistration(CliCommand command) {
-  Registry().push_back(std::move(command));
+const char* CliGroupTitle(CliGroup group) {
+  switch (group) {
+    case CliGroup::Project:
+      return "Project";
+    case CliGroup::Build:
+      return "Help build";
+    case CliGroup::Exchange:
+      return "Import and export";
+    case CliGroup::Devtools:
+      return "Development tools";
+  }
+  return "";
+}
+
+CliRegistration::CliRegistration(CliGroup group, CliCommand command) {
+  // Static registrations run in link order; each command goes behind the
+  // last one of its group so that the table reads group by group.
+  command.group = group;
+  std::vector<CliCommand>& commands = Registry();
+  const auto behind = std::upper_bound(commands.begin(), commands.end(), group,
+                                       [](CliGroup g, const CliCommand& c) { return g < c.group; });
+  commands.insert(behind, std::move(command));
 }
 
 const std::vector<CliCommand>& CliCommands() {

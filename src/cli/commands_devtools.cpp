@@ -158,14 +158,16 @@ int RunVcLink(const std::vector<std::string>& args, const CliOptions& options) {
   return CliSaveProject(doc, args[0]) ? 0 : 1;
 }
 
-const CliRegistration kHm({"hm",
+const CliRegistration kHm(CliGroup::Devtools,
+                          {"hm",
                            "hm P.ehe",
                            "Fait Visual HM include: rewrite the project's help map (.hm)",
                            1,
                            1,
                            {},
                            RunHm});
-const CliRegistration kLoadMaps({"load-maps",
+const CliRegistration kLoadMaps(CliGroup::Devtools,
+                                {"load-maps",
                                  "load-maps P.ehe [--yes]",
                                  "read the help maps, list and erase unattached references",
                                  1,
@@ -173,21 +175,23 @@ const CliRegistration kLoadMaps({"load-maps",
                                  {},
                                  RunLoadMaps});
 const CliRegistration kVbWizard(
-    {"vb-wizard",
-     "vb-wizard P.ehe PROJECT.vbp|PROJECT.mak",
-     "generate help topics and the help map from a Visual Basic project",
-     2,
-     2,
-     {},
-     RunVbWizardCommand});
-const CliRegistration kDelphiWizard({"delphi-wizard",
+    CliGroup::Devtools, {"vb-wizard",
+                         "vb-wizard P.ehe PROJECT.vbp|PROJECT.mak",
+                         "generate help topics and the help map from a Visual Basic project",
+                         2,
+                         2,
+                         {},
+                         RunVbWizardCommand});
+const CliRegistration kDelphiWizard(CliGroup::Devtools,
+                                    {"delphi-wizard",
                                      "delphi-wizard P.ehe PROJECT.dpr",
                                      "generate help topics and the help map from a Delphi project",
                                      2,
                                      2,
                                      {},
                                      RunDelphiWizardCommand});
-const CliRegistration kListIds({"list-ids",
+const CliRegistration kListIds(CliGroup::Devtools,
+                               {"list-ids",
                                 "list-ids P.ehe",
                                 "Montre double r\xC3\xA9"
                                 "f\xC3\xA9rence: the numbered objects of the linked project",
@@ -195,7 +199,8 @@ const CliRegistration kListIds({"list-ids",
                                 1,
                                 {},
                                 RunListIds});
-const CliRegistration kVcLink({"vc-link",
+const CliRegistration kVcLink(CliGroup::Devtools,
+                              {"vc-link",
                                "vc-link P.ehe RES.h [--name N] [--afx F.hm] [--hid P,..]",
                                "link the project to a Visual C++ resource header",
                                2,

@@ -95,14 +95,15 @@ int RunImportRtf(const std::vector<std::string>& args, const CliOptions&) {
   return FinishImport(doc, args[0], summary);
 }
 
-const CliRegistration kExportHtml({"export-html",
-                                   "export-html P.ehe DIR",
-                                   "write one HTML page per topic into DIR",
-                                   2,
-                                   2,
-                                   {},
-                                   RunExportHtml});
-const CliRegistration kExportTxt({"export-txt",
+const CliRegistration kExportHtml(CliGroup::Exchange, {"export-html",
+                                                       "export-html P.ehe DIR",
+                                                       "write one HTML page per topic into DIR",
+                                                       2,
+                                                       2,
+                                                       {},
+                                                       RunExportHtml});
+const CliRegistration kExportTxt(CliGroup::Exchange,
+                                 {"export-txt",
                                   "export-txt P.ehe OUT.txt",
                                   "write every topic into one labelled text file",
                                   2,
@@ -110,6 +111,7 @@ const CliRegistration kExportTxt({"export-txt",
                                   {},
                                   RunExportTxt});
 const CliRegistration kImportTxt(
+    CliGroup::Exchange,
     {"import-txt",
      "import-txt P.ehe FILE [--page TAG] [--name TAG] [--title TAG]",
      "append the pages of a tagged text file as topics (tags default to the settings)",
@@ -117,7 +119,8 @@ const CliRegistration kImportTxt(
      2,
      {"--page", "--name", "--title"},
      RunImportTxt});
-const CliRegistration kImportRtf({"import-rtf",
+const CliRegistration kImportRtf(CliGroup::Exchange,
+                                 {"import-rtf",
                                   "import-rtf P.ehe FILE",
                                   "append the pages of an RTF (WinHelp) file as topics",
                                   2,

@@ -119,10 +119,13 @@ int RunInfo(const std::vector<std::string>& args, const CliOptions&) {
   return 0;
 }
 
-const CliRegistration kNew({"new", "new OUT.ehe", "create a new, empty project", 1, 1, {}, RunNew});
+const CliRegistration kNew(CliGroup::Project,
+                           {"new", "new OUT.ehe", "create a new, empty project", 1, 1, {}, RunNew});
 const CliRegistration kDump(
+    CliGroup::Project,
     {"dump", "dump IN.ehe", "print the whole project as JSON", 1, 1, {}, RunDump});
-const CliRegistration kLoad({"load",
+const CliRegistration kLoad(CliGroup::Project,
+                            {"load",
                              "load IN.json OUT.ehe",
                              "make a project from its JSON form (the old file becomes .ehb)",
                              2,
@@ -130,6 +133,7 @@ const CliRegistration kLoad({"load",
                              {},
                              RunLoad});
 const CliRegistration kInfo(
+    CliGroup::Project,
     {"info", "info IN.ehe", "print a short summary of a project", 1, 1, {}, RunInfo});
 
 }  // namespace

@@ -10,9 +10,14 @@
 namespace {
 
 void PrintHelp() {
-  std::printf("usage: veldor-cli COMMAND ARGUMENTS... [--yes]\n\ncommands:\n");
+  std::printf("usage: veldor-cli COMMAND ARGUMENTS... [--yes]\n");
+  const veldor::CliCommand* previous = nullptr;
   for (const veldor::CliCommand& c : veldor::CliCommands()) {
+    if (previous == nullptr || previous->group != c.group) {
+      std::printf("\n%s:\n", veldor::CliGroupTitle(c.group));
+    }
     std::printf("  %-44s %s\n", c.usage.c_str(), c.summary.c_str());
+    previous = &c;
   }
   std::printf("\n  --yes   answer Yes to every confirmation (the default answer is No)\n");
 }

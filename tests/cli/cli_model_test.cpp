@@ -37,6 +37,16 @@ TEST_F(CliModelTest, HelpListsTheModelCommands) {
   for (const char* usage : {"new OUT.ehe", "dump IN.ehe", "load IN.json OUT.ehe", "info IN.ehe"}) {
     EXPECT_NE(r.out.find(usage), std::string::npos) << usage;
   }
+  // Group after group, each under its heading, whatever the order of linking.
+  size_t previous = 0;
+  for (const char* line :
+       {"\n\nProject:\n  new OUT.ehe", "\n\nHelp build:\n  rtf P.ehe",
+        "\n\nImport and export:\n  export-html P.ehe", "\n\nDevelopment tools:\n  hm P.ehe"}) {
+    const size_t at = r.out.find(line);
+    EXPECT_NE(at, std::string::npos) << line << " in:\n" << r.out;
+    EXPECT_GT(at, previous) << line;
+    previous = at;
+  }
   EXPECT_EQ(Run("info").status, 2) << "a missing argument is a usage error";
   EXPECT_EQ(Run("dump a.ehe b.ehe").status, 2);
 }
