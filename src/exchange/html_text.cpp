@@ -67,35 +67,40 @@ std::string PathToUrl(std::string_view path) {
   return out;
 }
 
+namespace {
+
+// The character reference of a character that would end a double-quoted
+// attribute or start markup or a reference; nullptr for any other.
+const char* MarkupReference(char c) {
+  switch (c) {
+    case '"':
+      return "&quot;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '&':
+      return "&amp;";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
 std::string HtmlUrlAttribute(std::string_view url) {
   std::string out;
   out.reserve(url.size() + 8);
   for (char c : url) {
-    switch (c) {
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '&':
-        out += "&amp;";
-        break;
-      case '%':
-        out += "%25";
-        break;
-      case '#':
-        out += "%23";
-        break;
-      case '?':
-        out += "%3F";
-        break;
-      default:
-        out += c;
-        break;
+    if (const char* reference = MarkupReference(c)) {
+      out += reference;
+    } else if (c == '%' || c == '#' || c == '?') {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      out += '%';
+      out += kHex[(c >> 4) & 0xF];
+      out += kHex[c & 0xF];
+    } else {
+      out += c;
     }
   }
   return out;
@@ -105,22 +110,11 @@ std::string HtmlMarkupEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 8);
   for (char c : text) {
-    switch (c) {
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '&':
-        out += "&amp;";
-        break;
-      default:
-        out += c;
-        break;
+    const char* reference = MarkupReference(c);
+    if (reference != nullptr) {
+      out += reference;
+    } else {
+      out += c;
     }
   }
   return out;
