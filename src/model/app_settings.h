@@ -103,6 +103,14 @@ class CAppSettings {
   // value held for every key that is absent or empty.
   void LoadSettings(const SettingsStore& store);
   bool SaveSettings(SettingsStore& store) const;
+  // What Cancel of the default-style dialog gives back: the styles as at
+  // program start, the built-in defaults overlaid with the store. Loading
+  // over the edited values instead would keep every edit of a key that
+  // the store does not hold yet.
+  void ReloadSettings(const SettingsStore& store) {
+    styles = CAppSettings().styles;
+    LoadSettings(store);
+  }
   // At most 32 tools; without any complete pair, the built-in tools.
   void LoadTools(const SettingsStore& store);
   bool SaveTools(SettingsStore& store) const;

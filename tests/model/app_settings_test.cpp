@@ -55,6 +55,20 @@ TEST(AppSettingsTest, LoadKeepsDefaultsForEmptyValuesAndReadsNumbersLikeTheCLibr
   EXPECT_EQ(settings.StyleOf(kTypeBitMap).colour, 0u);
 }
 
+TEST(AppSettingsTest, CancellingTheStyleDialogGivesBackTheStartValues) {
+  // The store holds one key; the dialog edits that one and two it lacks.
+  const SettingsStore store = InMemory("[Init]\r\nTitreLeftMarge=2.5\r\n");
+  CAppSettings settings;
+  settings.LoadSettings(store);
+  settings.StyleOf(kTypeTitre).leftMargin = 4.0f;
+  settings.StyleOf(kTypeTitre).rightMargin = 3.0f;
+  settings.StyleOf(kTypeJump).colour = 0x0000FF;
+  settings.ReloadSettings(store);
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeTitre).leftMargin, 2.5f);
+  EXPECT_FLOAT_EQ(settings.StyleOf(kTypeTitre).rightMargin, 1.7f);
+  EXPECT_EQ(settings.StyleOf(kTypeJump).colour, 0xFF0000u);
+}
+
 TEST(AppSettingsTest, SaveWritesThe48KeysInOrder) {
   TempDirectory dir;
   SettingsStore store(dir / "VELDOR.INI");
