@@ -86,6 +86,19 @@ std::string WithoutTrailingSeparators(std::string path) {
   return path;
 }
 
+// A path as one word of a line of the batch file: between double quotes
+// when it holds a blank or a character the command interpreter would act
+// on, with every '%' doubled so that it is not read as a variable.
+std::string BatchFileWord(const std::string& path) {
+  std::string word;
+  for (char c : path) {
+    word += c;
+    if (c == '%') word += '%';
+  }
+  if (path.find_first_of(" \t&|<>^(),;=") == std::string::npos) return word;
+  return "\"" + word + "\"";
+}
+
 // Where the bitmap of an image subject is: its own path, else a file of
 // its name in the bitmap root (looked for without extension) or in the
 // work directory. `exists` tells whether the file was found at all.
@@ -138,10 +151,10 @@ void CollectBitmaps(CVeldorDoc& doc, std::string& batch) {
       const bool inWorkDir =
           !workDir.empty() && EqualsIgnoreCase(DirectoryPart(path), workDirNoSlash);
       doc.bitmapLines.push_back(inWorkDir ? FileNamePart(path) : path);
-      batch += "copy " + path + " %1 %2\n";
+      batch += "copy " + BatchFileWord(path) + " %1 %2\n";
       if (EqualsIgnoreCase(ExtensionPart(path), ".SHG")) {
         const std::string bmp = ResolvePath(JoinPath(workDir, BaseNamePart(path) + ".BMP"));
-        if (FileExists(bmp)) batch += "copy " + bmp + " %1 %2\n";
+        if (FileExists(bmp)) batch += "copy " + BatchFileWord(bmp) + " %1 %2\n";
       }
     }
   }

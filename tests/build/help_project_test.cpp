@@ -144,6 +144,22 @@ TEST_F(HelpProjectTest, BitmapsAreFoundListedOnceAndCopied) {
   EXPECT_TRUE(doc_.IsModified());
 }
 
+// A path the command interpreter would split or expand is quoted in the
+// batch file, its '%' doubled; [BITMAPS] keeps it as it is.
+TEST_F(HelpProjectTest, BatchFileQuotesPathsTheInterpreterWouldSplit) {
+  ASSERT_TRUE(MakeDirectory(temp_ / "mes images"));
+  ASSERT_TRUE(WriteFile(temp_ / "mes images/a&b 100%.shg", "SHG"));
+  ASSERT_TRUE(WriteFile(work_ + "/a&b 100%.bmp", "BM"));
+  AddBitmap(AddTopic(doc_, "T1"), temp_ / "mes images/a&b 100%.shg");
+
+  ASSERT_TRUE(BuildHelpProject(doc_));
+  EXPECT_THAT(doc_.bitmapLines, ElementsAre(temp_ / "mes images/a&b 100%.shg"));
+  const std::string batch = ReplaceAll(FileContents(work_ + "/DEMO.BAT"), temp_.path(), "$TMP");
+  EXPECT_EQ(batch.substr(batch.find("copy")),
+            "copy \"$TMP/mes images/a&b 100%%.shg\" %1 %2\n"
+            "copy \"$TMP/work/a&b 100%%.bmp\" %1 %2\n");
+}
+
 TEST_F(HelpProjectTest, ErrorLogPathAndRefusals) {
   doc_.errorLogFile = "D:\\LOGS\\err.log";
   EXPECT_EQ(ErrorLogPath(doc_), "D:\\LOGS\\err.log");
