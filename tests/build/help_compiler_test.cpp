@@ -192,6 +192,48 @@ TEST_F(HelpCompilerTest, ACompilerThatCannotStartIsReported) {
   EXPECT_TRUE(errors_.lines().empty());
 }
 
+// Only the first 32000 bytes of the log are read, cut at every carriage
+// return and line feed; "topic.ref" comes from the work directory. A log
+// that cannot be read changes nothing.
+TEST_F(HelpCompilerTest, ErrorLogIsReadUpToItsLimitLineByLine) {
+  const std::string head = "first\rsecond\n\r\n\n";
+  const std::string log = head + std::string(32000 - head.size() - 5, 'x') + "yyyyyzz\r\nlast\r\n";
+  ASSERT_TRUE(WriteFile(work_ + "/demo.err", log));  // found whatever its case
+  ASSERT_TRUE(WriteFile(work_ + "/topic.ref", "3 :IDH_3\n"));
+  errors_.AddErrorLine("before");
+
+  ASSERT_TRUE(LoadCompilerErrors(doc_, errors_));
+  EXPECT_THAT(errors_.lines(), ElementsAre("before", "first", "second",
+                                           std::string(32000 - head.size() - 5, 'x') + "yyyyy"));
+  EXPECT_EQ(errors_.topicNumbers(), (StringMap{{"3", "IDH_3"}}));
+
+  ASSERT_TRUE(DeleteFile(work_ + "/demo.err"));
+  ASSERT_TRUE(WriteFile(work_ + "/topic.ref", "4 :IDH_4\n"));
+  EXPECT_FALSE(LoadCompilerErrors(doc_, errors_));
+  EXPECT_EQ(errors_.lines().size(), 4u);
+  EXPECT_EQ(errors_.topicNumbers(), (StringMap{{"3", "IDH_3"}}));
+}
+
+// A project never saved gets its compiled file in the work directory; with
+// no work directory either, it stays in the program directory.
+TEST_F(HelpCompilerTest, CompiledFileOfAProjectNeverSaved) {
+  CVeldorDoc unsaved;
+  unsaved.projectName = "DEMO";
+  unsaved.rootDir = work_;
+  unsaved.errorLogFile = "DEMO.ERR";
+  unsaved.helpCompiler = 2;
+  ASSERT_TRUE(CommandBuildAll(unsaved, errors_));
+  EXPECT_EQ(FileContents(work_ + "/DEMO.HLP"), "compiled DEMO\n");
+  EXPECT_EQ(FileModificationTime(work_ + "/DEMO.HLP"), kCompiledTime);
+  EXPECT_THAT(errors_.lines(), ::testing::Contains(::testing::StartsWith("HC3025")));
+
+  unsaved.rootDir.clear();
+  ASSERT_TRUE(CommandBuildAll(unsaved, errors_));
+  EXPECT_EQ(FileContents(temp_ / "program/DEMO.HLP"), "compiled DEMO\n");
+  EXPECT_EQ(FileContents(temp_ / "tools/args.txt"), "/C\n/M\n/A\n/E\nDEMO.HPJ\n");
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
 TEST_F(HelpCompilerTest, NothingStartsWhileCompiling) {
   errors_.AddErrorLine("kept");
   CompilingScope compiling;

@@ -1,0 +1,131 @@
+// veldor-cli all, hpj, hlp, search and open-line, run as a separate program
+// on a copy of the demo project, with a fake help compiler.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "build/error_list.h"
+#include "build/text_index.h"
+#include "model/document.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "support/cli_runner.h"
+#include "support/scoped_environment.h"
+#include "support/temp_directory.h"
+#include "support/test_files.h"
+
+namespace veldor {
+namespace {
+
+// Writes the compiled file in the current directory and an error log where
+// the help project asks.
+constexpr const char* kFakeCompiler = R"(#!/bin/sh
+for hpj; do :; done
+base=$(basename "$hpj" .HPJ)
+[ -f "$hpj" ] || exit 1
+printf 'compiled\n' > "$base.HLP"
+log=$(sed -n 's/^ERRORLOG=//p' "$hpj")
+printf 'HC3025: Warning: topic #3 of %s.RTF : Jump to undefined Topic ID.\r\n' "$base" > "$log"
+)";
+
+class CliBuildTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(MakeDirectory(dir_ / "program"));
+    ASSERT_TRUE(MakeDirectory(dir_ / "demo"));
+    ASSERT_TRUE(CopyFile(VELDOR_DEMO_EHE, project_));
+    ASSERT_TRUE(
+        CopyFile(JoinPath(DirectoryPart(VELDOR_DEMO_EHE), "ecran.bmp"), dir_ / "demo/ecran.bmp"));
+    ASSERT_TRUE(WriteFile(dir_ / "fakehc.sh", kFakeCompiler));
+    ASSERT_EQ(::chmod((dir_ / "fakehc.sh").c_str(), 0755), 0);
+    std::string ini = "[Programmes]\r\n";
+    for (const char* name : {"hcw.exe", "hcvel.pif", "hcpvel.pif"}) {
+      ini += std::string(name) + "=" + dir_ / "fakehc.sh" + "\r\n";
+    }
+    ASSERT_TRUE(WriteFile(dir_ / "compiler.ini", ini));
+  }
+  CliResult Run(const std::string& args, const std::string& settings = "none.ini") const {
+    return CliRunner(dir_.path()).WithSettingsFile(dir_ / settings).Run(args);
+  }
+
+  TempDirectory dir_;
+  const std::string project_ = dir_ / "demo/DEMO.ehe";
+  ScopedEnvironment programDir_{"VELDOR_PROGRAM_DIR", dir_ / "program"};
+};
+
+// "Fait Tout" writes every file beside the project, compiles, copies the
+// compiled file there and prints the compiler's messages; the project is
+// saved only when asked. An error line then leads to its topic.
+TEST_F(CliBuildTest, AllBuildsTheDemoAndLeadsItsMessagesToTopics) {
+  const std::string before = FileContents(project_);
+  const CliResult all = Run("all " + ShellQuote(project_), "compiler.ini");
+  ASSERT_EQ(all.status, 0) << all.err;
+  EXPECT_EQ(all.err, "");
+  EXPECT_EQ(all.out, "HC3025: Warning: topic #3 of DEMO.RTF : Jump to undefined Topic ID.\n");
+  for (const char* made : {"DEMO.RTF", "topic.ref", "DEMO.HPJ", "DEMO.BAT", "DEMO.HLP"}) {
+    EXPECT_TRUE(FileExists(dir_ / "demo/" + made)) << made;
+  }
+  EXPECT_THAT(FileContents(dir_ / "demo/DEMO.HPJ"),
+              ::testing::HasSubstr("[FILES]\nDEMO.RTF\n\n\n[MAP]\n\n\n[BITMAPS]\necran.bmp\n"));
+  EXPECT_EQ(FileContents(project_), before);
+
+  const std::string third = FileContents(dir_ / "demo/topic.ref").substr(0, 200);
+  const size_t at = third.find("\n3 :");
+  ASSERT_NE(at, std::string::npos);
+  const std::string name = third.substr(at + 4, third.find('\n', at + 1) - at - 4);
+  const CliResult open = Run("open-line " + ShellQuote(project_) + " " + ShellQuote(all.out));
+  EXPECT_EQ(open.status, 0) << open.err;
+  EXPECT_EQ(open.out, name + "\t-1\n");
+  EXPECT_EQ(Run("open-line " + ShellQuote(project_) + " 'no topic here'").out, "");
+
+  ASSERT_EQ(Run("all --save " + ShellQuote(project_), "compiler.ini").status, 0);
+  EXPECT_NE(FileContents(project_), before);  // sorted topics, bitmap path found
+}
+
+// The compiler that cannot start and the project without a name are
+// reported on standard error with a failing status.
+TEST_F(CliBuildTest, FailuresGiveTheirMessageAndAFailingStatus) {
+  const CliResult hlp = Run("hlp " + ShellQuote(project_));
+  EXPECT_EQ(hlp.status, 1);
+  EXPECT_THAT(hlp.err, ::testing::HasSubstr("Erreur de lancement compilateur d'aide"));
+  EXPECT_FALSE(FileExists(dir_ / "demo/DEMO.HLP"));
+
+  CVeldorDoc doc;
+  ASSERT_TRUE(doc.Open(project_));
+  doc.projectName = "../DEMO";
+  ASSERT_TRUE(doc.Save(dir_ / "demo/bad.ehe"));
+  const CliResult hpj = Run("hpj " + ShellQuote(dir_ / "demo/bad.ehe"));
+  EXPECT_EQ(hpj.status, 1);
+  EXPECT_THAT(hpj.err, ::testing::HasSubstr("Le projet n'a pas de Nom valide"));
+  EXPECT_FALSE(FileExists(dir_ / "DEMO.HPJ"));
+}
+
+// The search prints what the error list would show, the text taken from
+// UTF-8; a search line leads to its topic and subject.
+TEST_F(CliBuildTest, SearchPrintsTheErrorListLines) {
+  CVeldorDoc doc;
+  ASSERT_TRUE(doc.Open(project_));
+  CErrorList expected;
+  SearchText(doc, "\xC9T", false, expected);
+  ASSERT_GT(expected.lines().size(), 1u);
+  std::string lines;
+  for (const std::string& line : expected.lines()) lines += Cp1252ToUtf8(line) + "\n";
+
+  const CliResult search = Run("search " + ShellQuote(project_) + " '\xC3\x89T'");
+  EXPECT_EQ(search.status, 0) << search.err;
+  EXPECT_EQ(search.out, lines);
+  EXPECT_EQ(Run("search --case " + ShellQuote(project_) + " '\xC3\x89T'").out,
+            "Recherche de \xC3\x89T\n");
+
+  const std::string& first = expected.lines()[1];
+  const auto target = expected.OpenFromErrorLine(first, doc);
+  ASSERT_TRUE(target.has_value());
+  EXPECT_EQ(Run("open-line " + ShellQuote(project_) + " " + ShellQuote(first)).out,
+            Cp1252ToUtf8(target->topicName) + "\t" + std::to_string(target->subjectIndex) + "\n");
+}
+
+}  // namespace
+}  // namespace veldor
