@@ -9,6 +9,10 @@ namespace veldor {
 
 namespace {
 
+// Far more than the reference lines of the largest project; a bigger file
+// is read up to its last whole line within this size.
+constexpr size_t kTopicRefLimit = 16 * 1024 * 1024;
+
 std::string TrimBlanks(const std::string& text) {
   const char* const kBlanks = " \t\r\n";
   const size_t first = text.find_first_not_of(kBlanks);
@@ -28,7 +32,8 @@ long LeadingNumber(const std::string& text) {
 bool CErrorList::LoadTopicRef(const std::string& path) {
   topicNumbers_.clear();
   std::string contents;
-  if (!ReadFile(ResolvePath(path), contents)) return false;
+  if (!ReadFilePrefix(ResolvePath(path), kTopicRefLimit, contents)) return false;
+  if (contents.size() == kTopicRefLimit) contents.erase(contents.rfind('\n') + 1);
   size_t start = 0;
   while (start < contents.size()) {
     size_t end = contents.find('\n', start);

@@ -59,6 +59,17 @@ TEST_F(ErrorListTest, LinesLeadToTopicsByNumberOrIndex) {
   EXPECT_TRUE(list_.topicNumbers().empty());
 }
 
+// A huge "topic.ref" is read up to its last whole line within 16 MiB.
+TEST_F(ErrorListTest, AHugeTopicRefIsReadUpToALineWithinItsLimit) {
+  const size_t limit = 16 * 1024 * 1024;
+  const std::string first = "1 :IDH_A\n";
+  std::string huge = first + std::string(limit - first.size() - 9, '#') + "\n";
+  huge += "2 :IDH_BIS\n";  // cut after "2 :IDH_B"
+  ASSERT_TRUE(WriteFile(temp_ / "huge.ref", huge));
+  ASSERT_TRUE(list_.LoadTopicRef(temp_ / "huge.ref"));
+  EXPECT_EQ(list_.topicNumbers(), (StringMap{{"1", "IDH_A"}}));
+}
+
 TEST(SearchTextTest, EveryOccurrenceWithItsLine) {
   CVeldorDoc doc;
   CTopic& first = AddTopic(doc, "T0");
