@@ -33,11 +33,13 @@ std::vector<std::string> DprTokens(const std::string& line) {
 }
 
 // The unit file named by a uses-clause line "Unit1 in 'Unit1.pas' {Form1},"
-// (also after "uses" on the same line); "" for any other line.
+// (also after "uses" on the same line); "" for any other line. Only a unit
+// followed by more than its file (the "{Form1}" that Delphi writes after
+// the units with a form) names a form unit.
 std::string UnitFileOfLine(const std::string& upperLine) {
-  const std::vector<std::string> tokens = DprTokens(upperLine);
-  const bool named = (tokens.size() > 2 && tokens[1] == "IN") ||
-                     (tokens.size() > 3 && tokens[0] == "USES" && tokens[2] == "IN");
+  std::vector<std::string> tokens = DprTokens(upperLine);
+  if (!tokens.empty() && tokens[0] == "USES") tokens.erase(tokens.begin());
+  const bool named = tokens.size() > 3 && tokens[1] == "IN";
   if (!named) return "";
   const size_t in = upperLine.find(" IN ");
   const size_t open = upperLine.find('\'', in == std::string::npos ? 0 : in);
@@ -56,6 +58,17 @@ std::string ExistingFile(const std::string& path) {
 
 std::string ConverterPathSetting() {
   return SettingsStore::Instance().GetString(kSectionFile, kKeyConverterPath);
+}
+
+std::string ConverterCommandLine(const std::string& converter, const std::string& dfmPath) {
+  // Delphi is usually installed under "Program Files": the path of an
+  // existing program is quoted when it holds blanks, so that it stays one
+  // word. Anything else is left as written (it may carry its own words).
+  const bool quoteProgram = converter.find_first_of(" \t") != std::string::npos &&
+                            converter.find('"') == std::string::npos &&
+                            FileExists(ResolvePath(converter));
+  const std::string program = quoteProgram ? "\"" + converter + "\"" : converter;
+  return program + " \"" + dfmPath + "\"";
 }
 
 bool RunConverter(const std::string& commandLine, std::string* reason) {
@@ -111,7 +124,7 @@ void CDelphiProject::ReadConvertedForm(const std::string& dfmPath) {
   } else if (converterFailed_) {
     why = "le convertisseur n'a pas pu \xC3\xAAtre lanc\xC3\xA9 : " + converterError_;
   } else {
-    const std::string commandLine = converterPath + " \"" + dfmPath + "\"";
+    const std::string commandLine = ConverterCommandLine(converterPath, dfmPath);
     std::string reason;
     if (!RunConverter(commandLine, &reason)) {
       converterFailed_ = true;

@@ -12,6 +12,11 @@ namespace veldor {
 // The converter path of the settings ("Fichier"/"convert"), "" when unset.
 std::string ConverterPathSetting();
 
+// The converter's command line for one binary form: the converter, a
+// blank and the form's path in double quotes (the converter in double
+// quotes too when it is an existing file whose path holds blanks).
+std::string ConverterCommandLine(const std::string& converter, const std::string& dfmPath);
+
 // Starts `commandLine` (no shell; the "Programmes" mapping applies) and
 // waits for its end. False, with why in `reason`, when it cannot start.
 bool RunConverter(const std::string& commandLine, std::string* reason = nullptr);

@@ -131,6 +131,9 @@ TEST_F(DelphiWizardTest, UnitLinesOfTheProjectFile) {
                         "uses Main in 'Main.pas' {frmMain};\r\n"     // after "uses"
                         "  Absent in 'Absent.pas' {frmAbsent},\r\n"  // no such unit
                         "  Outils in 'Outils.pas',\r\n"              // a unit without form
+                        // A text form beside the unit, but the unit is not
+                        // marked as a form unit ("{frmArticles}").
+                        "  Articles in 'Forms\\Articles.pas';\r\n"
                         "begin\r\nend.\r\n"));
   CDelphiProject project;
   project.converterPath = "";
@@ -138,6 +141,26 @@ TEST_F(DelphiWizardTest, UnitLinesOfTheProjectFile) {
   ASSERT_EQ(project.formCount(), 1);
   EXPECT_EQ(project.forms[0].name, "FRMMAIN");
   EXPECT_TRUE(project.skipped.empty());
+}
+
+TEST_F(DelphiWizardTest, ConverterCommandLine) {
+  EXPECT_EQ(ConverterCommandLine("convert.exe", "D:\\P\\UNIT2.DFM"),
+            "convert.exe \"D:\\P\\UNIT2.DFM\"");
+  // A command of several words is not a file: it stays as written.
+  EXPECT_EQ(ConverterCommandLine("wine convert.exe", "/p/U.DFM"), "wine convert.exe \"/p/U.DFM\"");
+  // An installed converter whose path holds a blank stays one word.
+  const std::string converter = dir_ / "Program Files/bin/convert.sh";
+  ASSERT_TRUE(MakeDirectories(dir_ / "Program Files/bin"));
+  ASSERT_TRUE(WriteFile(converter, kFakeConverter));
+  ::chmod(converter.c_str(), 0755);
+  EXPECT_EQ(ConverterCommandLine(converter, "/p/U.DFM"), "\"" + converter + "\" \"/p/U.DFM\"");
+
+  CDelphiProject project;
+  project.converterPath = converter;
+  ASSERT_TRUE(project.ReadDelphiProject(dir_ / "delphi/Stock.dpr"));
+  EXPECT_TRUE(project.skipped.empty());
+  EXPECT_EQ(project.formCount(), 4);
+  EXPECT_TRUE(messages_.messages.empty());
 }
 
 }  // namespace
