@@ -129,7 +129,10 @@ int LoadHelpMaps(CVeldorDoc& doc, HelpMapLoadReport* report) {
   std::vector<std::string> list;
   if (FindUnattachedReferences(doc, &list) == 0) return 0;
   for (const std::string& line : list) r.unattached.push_back(Cp1252ToUtf8(line));
-  if (doc.promptUnattached != 0) {
+  // A map that could not be read makes its identifiers look unattached:
+  // their references are then erased only if the user says so, even when
+  // the project does not ask before erasing.
+  if (doc.promptUnattached != 0 || !r.filesNotRead.empty()) {
     // Maps that could not be read explain why references look unattached.
     std::string text = JoinLines(r.unattached);
     for (const std::string& notRead : r.filesNotRead) {

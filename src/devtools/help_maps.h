@@ -38,7 +38,8 @@ int ClearUnattachedReferences(CVeldorDoc& doc);
 // library's map (Visual C++ projects) and the project's own help map, then
 // offers to erase the references that none of them knows ("Confirmer
 // destruction références non attachées", asked when promptUnattached is
-// set). Returns the number of erased references.
+// set, and also when one of the maps could not be read). Returns the
+// number of erased references.
 int LoadHelpMaps(CVeldorDoc& doc, HelpMapLoadReport* report = nullptr);
 
 // The identifiers offered as references: every name read, or for a Visual

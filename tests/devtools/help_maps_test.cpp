@@ -197,6 +197,24 @@ TEST_F(LoadHelpMapsTest, AMapThatCannotBeReadIsNamedInTheQuestion) {
   EXPECT_NE(messages_.confirmations[0].text.find("missing.hm"), std::string::npos);
 }
 
+TEST_F(LoadHelpMapsTest, AMapThatCannotBeReadIsAskedAboutEvenWithoutThePrompt) {
+  // The project's own map is gone: its identifiers must not be erased
+  // behind the user's back.
+  ASSERT_TRUE(DeleteFile(dir_ / "Ledger.hm"));
+  doc_.promptUnattached = 0;
+  messages_.answerYes = false;
+  HelpMapLoadReport report;
+  EXPECT_EQ(LoadHelpMaps(doc_, &report), 0);
+  ASSERT_EQ(messages_.confirmations.size(), 1u);
+  EXPECT_NE(messages_.confirmations[0].text.find("Ledger.hm"), std::string::npos);
+  EXPECT_EQ(doc_.GetTopic(0)->references, "HID_OWN;HID_EXTRA;AFX_HIDD_X");
+  EXPECT_EQ(doc_.GetTopic(1)->references, "HID_OWN;HID_GONE");
+
+  messages_.answerYes = true;
+  EXPECT_EQ(LoadHelpMaps(doc_), 3);
+  EXPECT_EQ(doc_.GetTopic(1)->references, "");
+}
+
 TEST_F(LoadHelpMapsTest, NothingUnattachedAsksNothing) {
   doc_.GetTopic(1)->references = "HID_OWN";
   EXPECT_EQ(LoadHelpMaps(doc_), 0);
