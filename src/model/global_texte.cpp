@@ -34,55 +34,8 @@ void CGlobalTexte::Serialize(CArchive& ar) {
   ar.WordOf32(reservedLong);
 }
 
-int CGestGlobal::Add(const CGlobalTexte& record) {
-  if (count() >= kCapacity) return 0;
-  records_.push_back(record);
-  return 1;
-}
-
-CGlobalTexte CGestGlobal::Get(int i) const {
-  if (i < 0 || i >= count()) return CGlobalTexte();
-  return records_[static_cast<size_t>(i)];
-}
-
-CGlobalTexte* CGestGlobal::GetAt(int i) {
-  return i >= 0 && i < count() ? &records_[static_cast<size_t>(i)] : nullptr;
-}
-
-const CGlobalTexte* CGestGlobal::GetAt(int i) const {
-  return i >= 0 && i < count() ? &records_[static_cast<size_t>(i)] : nullptr;
-}
-
-int CGestGlobal::Set(int i, const CGlobalTexte& record) {
-  if (i < 0 || i >= count()) return 0;
-  records_[static_cast<size_t>(i)] = record;
-  return 1;
-}
-
-int CGestGlobal::Remove(int i) {
-  if (i < 0 || i >= count()) return 0;
-  records_.erase(records_.begin() + i);
-  return 1;
-}
-
-void CGestGlobal::CopyFrom(const CGestGlobal& other) {
-  if (&other != this) records_ = other.records_;
-}
-
 void CGestGlobal::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar.PutWord(static_cast<uint16_t>(records_.size()));
-    for (CGlobalTexte& record : records_) record.Serialize(ar);
-    return;
-  }
-  const uint16_t n = ar.GetWord();
-  if (n > kCapacity) {
-    ar.Fail("la table des textes globaux annonce " + std::to_string(n) + " entrées, " +
-            std::to_string(kCapacity) + " au plus sont possibles");
-  }
-  records_.clear();
-  records_.resize(n);
-  for (CGlobalTexte& record : records_) record.Serialize(ar);
+  SerializeRecords(ar, "textes globaux", "entrées");
 }
 
 }  // namespace veldor

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/record_table.h"
+
 namespace veldor {
 
 class CArchive;
@@ -38,24 +40,9 @@ class CGlobalTexte {
   uint16_t reservedWord2 = 0;
 };
 
-class CGestGlobal {
+class CGestGlobal : public RecordTable<CGlobalTexte, 512> {
  public:
-  static constexpr int kCapacity = 512;
-
-  int count() const { return static_cast<int>(records_.size()); }
-  int Add(const CGlobalTexte& record);
-  CGlobalTexte Get(int i) const;
-  CGlobalTexte* GetAt(int i);
-  const CGlobalTexte* GetAt(int i) const;
-  int Set(int i, const CGlobalTexte& record);
-  int Remove(int i);
-  void CopyFrom(const CGestGlobal& other);
-  void Clear() { records_.clear(); }
-
   void Serialize(CArchive& ar);
-
- private:
-  std::vector<CGlobalTexte> records_;
 };
 
 }  // namespace veldor

@@ -60,41 +60,6 @@ void CWinAttr::Serialize(CArchive& ar) {
   ar.WordOf32(reservedLong2);
 }
 
-int CGestWinAttr::Add(const CWinAttr& record) {
-  if (count() >= kCapacity) return 0;
-  records_.push_back(record);
-  return 1;
-}
-
-CWinAttr CGestWinAttr::Get(int i) const {
-  if (i < 0 || i >= count()) return CWinAttr();
-  return records_[static_cast<size_t>(i)];
-}
-
-CWinAttr* CGestWinAttr::GetAt(int i) {
-  return i >= 0 && i < count() ? &records_[static_cast<size_t>(i)] : nullptr;
-}
-
-const CWinAttr* CGestWinAttr::GetAt(int i) const {
-  return i >= 0 && i < count() ? &records_[static_cast<size_t>(i)] : nullptr;
-}
-
-int CGestWinAttr::Set(int i, const CWinAttr& record) {
-  if (i < 0 || i >= count()) return 0;
-  records_[static_cast<size_t>(i)] = record;
-  return 1;
-}
-
-int CGestWinAttr::Remove(int i) {
-  if (i < 0 || i >= count()) return 0;
-  records_.erase(records_.begin() + i);
-  return 1;
-}
-
-void CGestWinAttr::CopyFrom(const CGestWinAttr& other) {
-  if (&other != this) records_ = other.records_;
-}
-
 int CGestWinAttr::Exists(const std::string& name) const {
   return IndexOf(name) >= 0 ? 1 : 0;
 }
@@ -107,19 +72,7 @@ int CGestWinAttr::IndexOf(const std::string& name) const {
 }
 
 void CGestWinAttr::Serialize(CArchive& ar) {
-  if (ar.IsStoring()) {
-    ar.PutWord(static_cast<uint16_t>(records_.size()));
-    for (CWinAttr& record : records_) record.Serialize(ar);
-    return;
-  }
-  const uint16_t n = ar.GetWord();
-  if (n > kCapacity) {
-    ar.Fail("la table des fenêtres annonce " + std::to_string(n) + " fenêtres, " +
-            std::to_string(kCapacity) + " au plus sont possibles");
-  }
-  records_.clear();
-  records_.resize(n);
-  for (CWinAttr& record : records_) record.Serialize(ar);
+  SerializeRecords(ar, "fenêtres", "fenêtres");
 }
 
 WindowCheck CheckWindow(const CGestWinAttr& table, const CWinAttr& record, int index) {

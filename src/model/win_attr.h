@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/record_table.h"
+
 namespace veldor {
 
 class CArchive;
@@ -44,26 +46,12 @@ class CWinAttr {
   uint16_t reservedWord2 = 0;
 };
 
-class CGestWinAttr {
+class CGestWinAttr : public RecordTable<CWinAttr, 10> {
  public:
-  static constexpr int kCapacity = 10;
-
-  int count() const { return static_cast<int>(records_.size()); }
-  int Add(const CWinAttr& record);
-  CWinAttr Get(int i) const;
-  CWinAttr* GetAt(int i);
-  const CWinAttr* GetAt(int i) const;
-  int Set(int i, const CWinAttr& record);
-  int Remove(int i);
-  void CopyFrom(const CGestWinAttr& other);
-  void Clear() { records_.clear(); }
   int Exists(const std::string& name) const;   // ignoring ASCII case
   int IndexOf(const std::string& name) const;  // ignoring ASCII case, or -1
 
   void Serialize(CArchive& ar);
-
- private:
-  std::vector<CWinAttr> records_;
 };
 
 // The checks of the window dialog ("Configuration fenêtre"), in the order
