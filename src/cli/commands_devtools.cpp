@@ -127,7 +127,9 @@ int RunVcLink(const std::vector<std::string>& args, const CliOptions& options) {
   if (!CliOpenProject(AbsolutePath(args[0]), doc)) return 1;
   doc.devLinkKind = 0;
   doc.allowVcLinkChanges = 1;
-  doc.vcResourceInclude = Utf8ToCp1252(AbsolutePath(args[1]));
+  // Paths are kept as the file system spells them (as the wizards keep
+  // the project file), so that they can be opened again.
+  doc.vcResourceInclude = AbsolutePath(args[1]);
   // The map is named after the project: a project without a name takes
   // that of its file unless one is given.
   const std::string name = options.OptionValue("--name");
@@ -137,7 +139,7 @@ int RunVcLink(const std::vector<std::string>& args, const CliOptions& options) {
     doc.projectName = Utf8ToCp1252(BaseNamePart(args[0]));
   }
   const std::string afx = options.OptionValue("--afx");
-  if (!afx.empty()) doc.afxHelpInclude = Utf8ToCp1252(AbsolutePath(afx));
+  if (!afx.empty()) doc.afxHelpInclude = AbsolutePath(afx);
   if (options.HasFlag("--hid")) {
     doc.hidPrefixes.clear();
     std::string prefix;

@@ -121,5 +121,15 @@ TEST_F(CliDevtoolsTest, VisualCppLinkHelpMapAndUnattachedReferences) {
   EXPECT_EQ(Project()->GetTopic(0)->references, "HIDD_ABOUTBOX");
 }
 
+TEST_F(CliDevtoolsTest, VisualCppLinkToAHeaderInADirectoryWithAnAccent) {
+  ASSERT_TRUE(MakeDirectories(dir_ / "R\u00e9so"));
+  ASSERT_TRUE(CopyFile(dir_ / "vc/Resource.h", dir_ / "R\u00e9so/Resource.h"));
+  CliResult r = Run("vc-link P.ehe 'R\u00e9so/Resource.h' --name LEDGER");
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = Run("hm P.ehe");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(MatchesGolden(FileContents(dir_ / "LEDGER.hm"), "devtools/golden/Resource.hm"));
+}
+
 }  // namespace
 }  // namespace veldor
