@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/archive.h"
 #include "model/global_texte.h"
 #include "model/win_attr.h"
 
@@ -90,6 +91,38 @@ TEST(TablesTest, WindowDialogChecks) {
   EXPECT_EQ(CheckWindowRecord(table, Window("onze"), -1), kWindowSilentRefusal);
   EXPECT_EQ(table.Add(Window("onze")), 0);
   EXPECT_EQ(table.count(), 10);
+}
+
+TEST(TablesTest, TablesRoundTripAndRefuseCountsBeyondTheirCapacity) {
+  CGestWinAttr windows;
+  windows.Add(Window("main"));
+  windows.Add(Window("aide", 10));
+  std::string bytes;
+  CArchive out(bytes);
+  windows.Serialize(out);
+  ASSERT_EQ(bytes.substr(0, 2), std::string("\x02\x00", 2));
+  CGestWinAttr again;
+  CArchive in{std::string_view(bytes)};
+  again.Serialize(in);
+  EXPECT_EQ(in.Remaining(), 0u);
+  ASSERT_EQ(again.count(), 2);
+  EXPECT_EQ(again.GetAt(1)->name, "aide");
+  EXPECT_EQ(again.GetAt(1)->x, 10);
+
+  auto loadFails = [](auto table, const std::string& count, const std::string& message) {
+    CArchive archive{std::string_view(count)};
+    try {
+      table.Serialize(archive);
+    } catch (const ArchiveError& error) {
+      return std::string(error.what()).find(message) != std::string::npos;
+    }
+    return false;
+  };
+  EXPECT_TRUE(loadFails(CGestWinAttr(), std::string("\x0B\x00", 2),
+                        "la table des fen\xC3\xAAtres annonce 11 fen\xC3\xAAtres, 10 au plus"));
+  EXPECT_TRUE(loadFails(CGestGlobal(), std::string("\x01\x02", 2),
+                        "la table des textes globaux annonce 513 entr\xC3\xA9"
+                        "es, 512 au plus"));
 }
 
 }  // namespace
