@@ -25,17 +25,13 @@ void NumberColours(StringMap& colourMap) {
   for (int k = 0; k < 16; ++k) colourMap[ColourKey(kRtfColourOrder[k])] = std::to_string(k + 1);
 }
 
-// One walk over the sorted topics: the "topic.ref" text (when asked for),
-// the topic-reference map and the font numbers in the order fonts are met.
-// Subjects without a face name are not numbered; with `errors` they are
-// reported.
-void NumberTopicsAndFonts(CVeldorDoc& doc, StringMap& topicRefs, std::string* topicRefText,
-                          CErrorList* errors) {
+// One walk over the sorted topics: the "topic.ref" text (when asked for)
+// and the font numbers in the order fonts are met. Subjects without a face
+// name are not numbered; with `errors` they are reported.
+void NumberTopicsAndFonts(CVeldorDoc& doc, std::string* topicRefText, CErrorList* errors) {
   for (int i = 0; i < doc.topicCount(); ++i) {
     const CTopic& topic = *doc.GetTopic(i);
     if (topicRefText != nullptr) *topicRefText += std::to_string(i + 1) + " :" + topic.name + "\n";
-    for (std::string& piece : SplitReferences(topic.references))
-      topicRefs[topic.name] = std::move(piece);
     for (int s = 0; s < topic.subjectCount(); ++s) {
       const CTypeEdit& subject = *topic.GetSubject(s);
       if (subject.style.faceName.empty()) {
@@ -100,9 +96,9 @@ bool BuildRtf(CVeldorDoc& doc, CErrorList& errors) {
   NumberColours(doc.colourMap);
   const std::string topicRefPath = JoinPath(DirectoryPart(rtfPath), "topic.ref");
 
-  StringMap topicRefs;
+  const StringMap topicRefs = BuildTopicReferenceMap(doc);
   std::string topicRefText;
-  NumberTopicsAndFonts(doc, topicRefs, &topicRefText, &errors);
+  NumberTopicsAndFonts(doc, &topicRefText, &errors);
   WriteFontTable(doc.fontMap, rtf);
   WriteColourTable(true, rtf);
 
@@ -128,8 +124,8 @@ bool ExportRtf(CVeldorDoc& doc, const std::string& fileName) {
   std::string rtf = "{\\rtf1\\ansi\n";
   doc.SortTopics();
   NumberColours(doc.colourMap);
-  StringMap topicRefs;
-  NumberTopicsAndFonts(doc, topicRefs, nullptr, nullptr);
+  const StringMap topicRefs = BuildTopicReferenceMap(doc);
+  NumberTopicsAndFonts(doc, nullptr, nullptr);
   WriteFontTable(doc.fontMap, rtf);
   WriteColourTable(false, rtf);
 

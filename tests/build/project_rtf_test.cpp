@@ -3,10 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "build/build_commands.h"
 #include "build/build_test_support.h"
 #include "build/error_list.h"
 #include "model/project_json.h"
+#include "platform/files.h"
 #include "platform/recording_messages.h"
 #include "support/scoped_environment.h"
 #include "support/temp_directory.h"
@@ -85,6 +88,42 @@ TEST_F(ProjectRtfTest, ExportHasChapterHeadingsAndNoHelpMarkup) {
   ASSERT_TRUE(ExportRtf(doc_, temp_ / "export.rtf"));
   EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "build/export_full.rtf"));
   EXPECT_TRUE(ListDirectory(work_).empty());
+}
+
+// A heading only where a topic of another chapter follows one of a listed
+// chapter: never for the first topic, nor after a topic whose chapter is
+// not in the list. Chapter names are escaped.
+TEST_F(ProjectRtfTest, ExportHeadingsFollowTheChapterNumbers) {
+  doc_.chapters = {"A", "B"};
+  for (const auto& [name, chapter] :
+       {std::pair{"T3", "B"}, {"T4", "{Z}"}, {"T1", "A"}, {"T0", ""}, {"T2", "A"}}) {
+    CTypeEdit& text = AddSubject(AddTopic(doc_, name, chapter), MakeSubject(kTypeTexte, name));
+    text.flags = 0;
+  }
+  ASSERT_TRUE(ExportRtf(doc_, temp_ / "export.rtf"));
+  const std::string rtf = FileContents(temp_ / "export.rtf");
+  const size_t body = rtf.find("\\deff0\n");
+  ASSERT_NE(body, std::string::npos);
+  auto text = [](const std::string& name) {
+    return "{\\plain\\cf10\\f0\\fs20\\brdrs\\fi0 " + name + "\n}";
+  };
+  EXPECT_EQ(rtf.substr(body + 7), text("T0") + text("T1") + text("T2") +
+                                      "\\page\nCHAPITRE B\\line\n" + text("T3") +
+                                      "\\page\nCHAPITRE \\'7bZ\\'7d\\line\n" + text("T4") + "}\n");
+}
+
+// A project never saved and without a work directory builds in the current
+// directory, and no copy of the document is made.
+TEST_F(ProjectRtfTest, UnsavedProjectWithoutWorkDirectoryBuildsInTheCurrentDirectory) {
+  doc_.rootDir = "";
+  AddTopic(doc_, "IDH_A");
+  ScopedCurrentDirectory inWork(work_);
+  ASSERT_TRUE(inWork.ok());
+  ASSERT_TRUE(BuildRtf(doc_, errors_));
+  EXPECT_EQ(FileContents(work_ + "/topic.ref"), "1 :IDH_A\n");
+  EXPECT_THAT(FileContents(work_ + "/DEMO.RTF"),
+              ::testing::EndsWith("#{\\footnote IDH_A}\n+{\\footnote 0000:0000}\n\\page\n}\n"));
+  EXPECT_EQ(ListDirectory(work_).size(), 2u);
 }
 
 TEST_F(ProjectRtfTest, RefusalsAndFilesThatCannotBeWritten) {
