@@ -85,6 +85,35 @@ TEST_F(CliBuildTest, AllBuildsTheDemoAndLeadsItsMessagesToTopics) {
   EXPECT_NE(FileContents(project_), before);  // sorted topics, bitmap path found
 }
 
+// "Fait RTF" writes the topic file and "topic.ref" beside the project and
+// the copy of the project in the program directory; the export writes
+// where it is asked, relative to where the command runs.
+TEST_F(CliBuildTest, RtfAndExportRtf) {
+  const std::string before = FileContents(project_);
+  const CliResult rtf = Run("rtf " + ShellQuote(project_));
+  ASSERT_EQ(rtf.status, 0) << rtf.err;
+  EXPECT_EQ(rtf.out, "");
+  EXPECT_EQ(FileContents(dir_ / "program/DEMO.000"), before);
+  EXPECT_THAT(FileContents(dir_ / "demo/DEMO.RTF"), ::testing::StartsWith("{\\rtf1\\ansi\n"));
+  EXPECT_THAT(FileContents(dir_ / "demo/topic.ref"), ::testing::StartsWith("1 :"));
+  EXPECT_EQ(FileContents(project_), before);
+
+  ASSERT_TRUE(MakeDirectory(dir_ / "out"));
+  const CliResult exported = CliRunner(dir_.path())
+                                 .InDirectory(dir_ / "out")
+                                 .WithSettingsFile(dir_ / "none.ini")
+                                 .Run("export-rtf ../demo/DEMO.ehe e.rtf");
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  const std::string text = FileContents(dir_ / "out/e.rtf");
+  EXPECT_THAT(text, ::testing::HasSubstr("\\deff0\n"));
+  EXPECT_EQ(text.find("\\footnote"), std::string::npos);
+
+  const CliResult unwritable =
+      Run("export-rtf " + ShellQuote(project_) + " " + ShellQuote(dir_ / "none/e.rtf"));
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_THAT(unwritable.err, ::testing::HasSubstr(dir_ / "none/e.rtf"));
+}
+
 // The compiler that cannot start and the project without a name are
 // reported on standard error with a failing status.
 TEST_F(CliBuildTest, FailuresGiveTheirMessageAndAFailingStatus) {
