@@ -5,6 +5,7 @@
 #include "build/build_checks.h"
 #include "devtools/delphi_form.h"
 #include "devtools/devtools_files.h"
+#include "devtools/form_parsing.h"
 #include "model/app_settings.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -16,28 +17,12 @@ namespace veldor {
 
 namespace {
 
-bool IsDprSeparator(char c) {
-  return c == ' ' || c == ':' || c == '\t' || c == '=' || c == '"';
-}
-
-std::vector<std::string> DprTokens(const std::string& line) {
-  std::vector<std::string> tokens;
-  size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsDprSeparator(line[i])) ++i;
-    const size_t start = i;
-    while (i < line.size() && !IsDprSeparator(line[i])) ++i;
-    if (i > start) tokens.push_back(line.substr(start, i - start));
-  }
-  return tokens;
-}
-
 // The unit file named by a uses-clause line "Unit1 in 'Unit1.pas' {Form1},"
 // (also after "uses" on the same line); "" for any other line. Only a unit
 // followed by more than its file (the "{Form1}" that Delphi writes after
 // the units with a form) names a form unit.
 std::string UnitFileOfLine(const std::string& upperLine) {
-  std::vector<std::string> tokens = DprTokens(upperLine);
+  std::vector<std::string> tokens = FormTokens(upperLine, true);
   if (!tokens.empty() && tokens[0] == "USES") tokens.erase(tokens.begin());
   const bool named = tokens.size() > 3 && tokens[1] == "IN";
   if (!named) return "";
@@ -150,19 +135,7 @@ void CDelphiProject::ReadConvertedForm(const std::string& dfmPath) {
 }
 
 bool CDelphiProject::ReadDelphiForm(const std::string& path) {
-  std::string text;
-  std::string reason;
-  if (!ReadDevFile(ResolvePath(path), text, &reason)) {
-    Skip(path, reason);
-    return false;
-  }
-  CEnfant root;
-  if (!ParseDelphiForm(text, root, &reason)) {
-    Skip(path, reason);
-    return false;
-  }
-  forms.push_back(std::move(root));
-  return true;
+  return ReadForm(path, ParseDelphiForm);
 }
 
 }  // namespace veldor

@@ -45,4 +45,20 @@ void CFormProject::Skip(const std::string& path, const std::string& reason) {
   skipped.push_back({DisplayPath(path), reason});
 }
 
+bool CFormProject::ReadForm(const std::string& path, FormParser parse) {
+  std::string text;
+  std::string reason;
+  if (!ReadDevFile(ResolvePath(path), text, &reason)) {
+    Skip(path, reason);
+    return false;
+  }
+  CEnfant root;
+  if (!parse(text, root, &reason)) {
+    Skip(path, reason);
+    return false;
+  }
+  forms.push_back(std::move(root));
+  return true;
+}
+
 }  // namespace veldor

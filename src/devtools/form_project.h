@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "devtools/form_tree.h"
@@ -42,6 +43,11 @@ class CFormProject {
   // skipped.
   bool HasRoomFor(const std::string& path);
   void Skip(const std::string& path, const std::string& reason);
+  // Reads the form file at `path` with `parse` into the next form root;
+  // false, with the form recorded as skipped, when it cannot be read or
+  // parsed.
+  using FormParser = bool (*)(std::string_view text, CEnfant& root, std::string* reason);
+  bool ReadForm(const std::string& path, FormParser parse);
 };
 
 }  // namespace veldor

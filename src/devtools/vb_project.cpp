@@ -1,6 +1,5 @@
 #include "devtools/vb_project.h"
 
-#include "devtools/devtools_files.h"
 #include "devtools/vb_form.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -54,24 +53,11 @@ void CVbProject::ReadFormEntry(const std::string& value) {
 
 bool CVbProject::ReadVbForm(const std::string& path) {
   if (!HasRoomFor(path)) return false;
-  const std::string resolved = ResolvePath(path);
-  if (!FileExists(resolved)) {
+  if (!FileExists(ResolvePath(path))) {
     Skip(path, "fichier absent");
     return false;
   }
-  std::string text;
-  std::string reason;
-  if (!ReadDevFile(resolved, text, &reason)) {
-    Skip(path, reason);
-    return false;
-  }
-  CEnfant root;
-  if (!ParseVbForm(text, root, &reason)) {
-    Skip(path, reason);
-    return false;
-  }
-  forms.push_back(std::move(root));
-  return true;
+  return ReadForm(path, ParseVbForm);
 }
 
 }  // namespace veldor
