@@ -104,6 +104,7 @@ class RtfImporter {
   void ParagraphEnd();
   void PageBreak();
   void DropFootnoteMarkSubject();
+  void ForgetMarkCandidate();
   bool CurrentTopicHasContent() const;
   void FinishCurrentTopic();
   void StartTopic();
@@ -130,6 +131,11 @@ class RtfImporter {
   std::string contextName_;
   std::string footnoteName_;  // the latest "#" footnote of the current topic, cleaned
   bool afterBitmap_ = false;
+  // The text subject of one visible character that the latest flush made
+  // (since the last paragraph end): a "\footnote" read next shows it to be
+  // the footnote's mark. `markLeftOut_` when it did not fit in its topic.
+  const CTypeEdit* markCandidate_ = nullptr;
+  bool markLeftOut_ = false;
   int currentDropped_ = 0;
   int droppedSubjects_ = 0;
   int leftOut_ = 0;

@@ -32,6 +32,12 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+bool HasOneVisibleCharacter(std::string_view text) {
+  int visible = 0;
+  for (char c : text) visible += IsBlank(c) ? 0 : 1;
+  return visible == 1;
+}
+
 // A bitmap reference "{bmc FILE}rest" (from "\{bmc FILE\}"): longer than
 // six characters, "{bm" and one of 'l', 'c', 'r', and a '}' after the name.
 bool SplitBitmapReference(std::string_view text, std::string_view& file, std::string_view& rest) {
@@ -86,6 +92,7 @@ std::string RtfImporter::UniqueContextName(std::string_view name) {
 
 void RtfImporter::Flush() {
   if (buffer_.empty()) return;
+  ForgetMarkCandidate();
   const CharState& state = State();
   switch (state.destination) {
     case 0:
@@ -161,7 +168,11 @@ void RtfImporter::FlushText(const CharState& state) {
   auto text = CTypeEdit::CreateSubject(kTypeTexte);
   ApplyFormatting(*text, state);
   text->text = buffer_;
-  AddSubject(std::move(text));
+  const CTypeEdit* added = AddSubject(std::move(text));
+  if (HasOneVisibleCharacter(buffer_)) {
+    markCandidate_ = added;
+    markLeftOut_ = added == nullptr;
+  }
 }
 
 void RtfImporter::FlushHotText(const CharState& state) {
@@ -208,16 +219,24 @@ void RtfImporter::FlushFootnote(const CharState& state) {
 }
 
 // The footnote mark before "{\footnote" was read as text and became a
-// subject of its own; it goes away. Only a text subject holding that one
-// character is taken for the mark: real text before a footnote stays.
+// subject of its own; it goes away. Only the text subject of one character
+// that the latest flush made is taken for the mark: real text before a
+// footnote stays, and so does the last subject of a full topic, where the
+// mark found no room (it is then not counted as left out either).
 void RtfImporter::DropFootnoteMarkSubject() {
   const int count = current_->subjectCount();
-  if (count == 0) return;
-  const CTypeEdit& last = *current_->GetSubject(count - 1);
-  if (last.typeCode != kTypeTexte) return;
-  int visible = 0;
-  for (char c : last.text) visible += IsBlank(c) ? 0 : 1;
-  if (visible == 1) current_->RemoveSubject(count - 1);
+  if (markLeftOut_) {
+    --currentDropped_;
+  } else if (markCandidate_ != nullptr && count > 0 &&
+             current_->GetSubject(count - 1) == markCandidate_) {
+    current_->RemoveSubject(count - 1);
+  }
+  ForgetMarkCandidate();
+}
+
+void RtfImporter::ForgetMarkCandidate() {
+  markCandidate_ = nullptr;
+  markLeftOut_ = false;
 }
 
 void RtfImporter::ApplyFormatting(CTypeEdit& subject, const CharState& state) const {
@@ -267,6 +286,7 @@ void RtfImporter::ParagraphEnd() {
     }
   }
   afterBitmap_ = false;
+  ForgetMarkCandidate();
 }
 
 void RtfImporter::PageBreak() {
@@ -296,6 +316,7 @@ void RtfImporter::StartTopic() {
   footnoteName_.clear();
   currentDropped_ = 0;
   afterBitmap_ = false;
+  ForgetMarkCandidate();
 }
 
 }  // namespace veldor

@@ -186,6 +186,36 @@ TEST(RtfImport, FootnoteMarkGoesButTextBeforeAFootnoteStays) {
                                      Seen{kTypeTexte, " fin"}));
 }
 
+TEST(RtfImport, OnlyTheMarkJustReadIsTakenForTheFootnoteMark) {
+  {
+    // A one-character paragraph ended before a footnote group is text.
+    RtfImporter importer;
+    ASSERT_TRUE(importer.Parse("{\\rtf1 1\\par{\\footnote x}-\\par #{\\footnote N}a\\page}"));
+    EXPECT_EQ(importer.GetTopic(0)->name, "N");
+    EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)),
+                ::testing::ElementsAre(Seen{kTypeTexte, "1"}, Seen{kTypeTexte, "-"},
+                                       Seen{kTypeTexte, "a"}));
+  }
+  {
+    // In a full topic the mark finds no room: the topic's last subject
+    // stays, and the mark is not counted as a subject left out.
+    std::string rtf = "{\\rtf1 ";
+    for (int i = 0; i < CTopic::kMaxSubjects; ++i) rtf += "{\\b .}";
+    RtfImporter importer;
+    ASSERT_TRUE(importer.Parse(rtf + "#{\\footnote Fin}\\page}"));
+    const CTopic& topic = *importer.GetTopic(0);
+    EXPECT_EQ(topic.name, "Fin");
+    EXPECT_EQ(topic.subjectCount(), CTopic::kMaxSubjects);
+    EXPECT_EQ(importer.DroppedSubjects(), 0);
+  }
+  {
+    // A mark that closes a group of its own, as word processors write it.
+    RtfImporter importer;
+    ASSERT_TRUE(importer.Parse("{\\rtf1 {\\super #}{\\footnote x}a\\page}"));
+    EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)), ::testing::ElementsAre(Seen{kTypeTexte, "a"}));
+  }
+}
+
 TEST(RtfImport, HotSpots) {
   RtfImporter importer;
   ASSERT_TRUE(importer.Parse(
