@@ -186,6 +186,15 @@ TEST(RtfImport, FootnoteMarkGoesButTextBeforeAFootnoteStays) {
                                      Seen{kTypeTexte, " fin"}));
 }
 
+TEST(RtfImport, OnlyControlWordsTakeTheBlankAfterThem) {
+  // A blank after a control symbol is text; after a word or its parameter
+  // it is the delimiter.
+  RtfImporter importer;
+  ASSERT_TRUE(importer.Parse("{\\rtf1 a\\\\ b\\{ c\\~ d\\'41 e\\tab f\\b1 g}"));
+  EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)),
+              ::testing::ElementsAre(Seen{kTypeTexte, "a\\ b{ c  dA e\tf"}, Seen{kTypeTexte, "g"}));
+}
+
 TEST(RtfImport, OnlyTheMarkJustReadIsTakenForTheFootnoteMark) {
   {
     // A one-character paragraph ended before a footnote group is text.
