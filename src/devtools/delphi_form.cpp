@@ -4,6 +4,7 @@
 
 #include "devtools/devtools_files.h"
 #include "devtools/form_parsing.h"
+#include "platform/paths.h"
 
 namespace veldor {
 
@@ -17,13 +18,6 @@ std::vector<std::string> DelphiTokens(std::string_view line) {
 // frame) all open an object that ends with "end".
 bool OpensObject(const std::string& token) {
   return token == "OBJECT" || token == "INHERITED" || token == "INLINE";
-}
-
-std::string_view Trimmed(std::string_view line) {
-  const size_t first = line.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const size_t last = line.find_last_not_of(" \t");
-  return line.substr(first, last - first + 1);
 }
 
 bool StartsWithWordIgnoringCase(std::string_view text, std::string_view word) {
@@ -94,7 +88,7 @@ bool ParseDelphiForm(std::string_view text, CEnfant& root, std::string* reason) 
   FormTreeBuilder tree(root);
   int collectionDepth = 0;
   for (++i; i < lines.size(); ++i) {
-    const std::string_view trimmed = Trimmed(lines[i]);
+    const std::string trimmed = TrimBlanks(lines[i]);
     if (collectionDepth > 0) {
       if (OpensCollection(trimmed)) {
         ++collectionDepth;

@@ -25,11 +25,6 @@ bool IsReferenceSeparator(char c) {
   return c == ';' || c == ' ' || c == '\t';
 }
 
-bool IsAbsolutePath(const std::string& path) {
-  if (!path.empty() && IsSeparator(path[0])) return true;
-  return path.size() >= 2 && path[1] == ':';
-}
-
 // Map includes are usually named relative to the help project, which
 // lives in the work directory.
 std::string LocateMapFile(const CVeldorDoc& doc, const std::string& path) {

@@ -6,21 +6,6 @@
 
 namespace veldor {
 
-namespace {
-
-std::string TrimBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  const size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-bool IsAbsolute(const std::string& path) {
-  return (!path.empty() && IsSeparator(path[0])) || (path.size() >= 2 && path[1] == ':');
-}
-
-}  // namespace
-
 bool IsVbpProjectPath(const std::string& path) {
   return AsciiUpper(ExtensionPart(path)) == ".VBP";
 }
@@ -47,7 +32,8 @@ void CVbProject::ReadFormEntry(const std::string& value) {
   if (ExtensionPart(value) != ".FRM") return;
   // Forms are named relative to the project file; Windows writes '\'
   // and does not care about letter case.
-  const std::string named = IsAbsolute(value) ? value : JoinPath(DirectoryPart(projectPath), value);
+  const std::string named =
+      IsAbsolutePath(value) ? value : JoinPath(DirectoryPart(projectPath), value);
   ReadVbForm(named);
 }
 

@@ -31,6 +31,10 @@ bool IsSeparator(char c) {
   return c == '/' || c == '\\';
 }
 
+bool IsAbsolutePath(const std::string& path) {
+  return (!path.empty() && IsSeparator(path[0])) || (path.size() >= 2 && path[1] == ':');
+}
+
 std::string JoinPath(const std::string& directory, const std::string& name) {
   if (directory.empty()) return name;
   if (IsSeparator(directory.back())) return directory + name;
@@ -99,6 +103,13 @@ bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
     if (ToUpperAscii(a[i]) != ToUpperAscii(b[i])) return false;
   }
   return true;
+}
+
+std::string TrimBlanks(std::string_view text, std::string_view blanks) {
+  const auto first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return "";
+  const auto last = text.find_last_not_of(blanks);
+  return std::string(text.substr(first, last - first + 1));
 }
 
 }  // namespace veldor

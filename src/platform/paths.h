@@ -1,14 +1,18 @@
-// Path text helpers. Paths use '/' on this system, but projects written on
-// Windows name files with '\'; every splitting helper accepts both.
+// Path and name text helpers. Paths use '/' on this system, but projects
+// written on Windows name files with '\'; every splitting helper accepts
+// both.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace veldor {
 
 inline constexpr char kNativeSeparator = '/';
 
 bool IsSeparator(char c);
+// A path from the root ("/x", "\x") or with a Windows drive ("C:x").
+bool IsAbsolutePath(const std::string& path);
 // The name alone when `directory` is empty; `directory` + name when it
 // already ends with '/' or '\'; else directory, '/', name.
 std::string JoinPath(const std::string& directory, const std::string& name);
@@ -30,5 +34,7 @@ std::string ToNativeSeparators(const std::string& path);
 std::string AsciiUpper(std::string text);
 std::string AsciiLower(std::string text);
 bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+// `text` without the characters of `blanks` at its start and end.
+std::string TrimBlanks(std::string_view text, std::string_view blanks = " \t");
 
 }  // namespace veldor

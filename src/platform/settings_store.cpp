@@ -17,10 +17,7 @@ namespace {
 constexpr const char* kBlanks = " \t\r\v\f";
 
 std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string::npos) return "";
-  const auto last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
+  return TrimBlanks(text, kBlanks);
 }
 
 bool HasLineBreak(const std::string& text) {

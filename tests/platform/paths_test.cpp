@@ -56,5 +56,19 @@ TEST(PathsTest, NativeSeparatorsAndAsciiCase) {
   EXPECT_FALSE(EqualsIgnoreCase("a/b", "a\\b"));
 }
 
+TEST(PathsTest, AbsolutePathsAndBlanks) {
+  for (const char* path : {"/x", "\\x", "C:\\x", "c:x", "/"}) {
+    EXPECT_TRUE(IsAbsolutePath(path)) << path;
+  }
+  for (const char* path : {"", "x", "x/y", "ab:c", ".\\x"}) {
+    EXPECT_FALSE(IsAbsolutePath(path)) << path;
+  }
+  EXPECT_EQ(TrimBlanks(" \t a b\t "), "a b");
+  EXPECT_EQ(TrimBlanks(" \t "), "");
+  EXPECT_EQ(TrimBlanks(""), "");
+  EXPECT_EQ(TrimBlanks("\r\nx\r\n"), "\r\nx\r\n");
+  EXPECT_EQ(TrimBlanks("\r\n x\r\n", " \r\n"), "x");
+}
+
 }  // namespace
 }  // namespace veldor
