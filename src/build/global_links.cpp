@@ -17,8 +17,13 @@ unsigned char FoldAscii(unsigned char c) {
 
 }  // namespace
 
-const char* SoundRoutineName(bool help32) {
-  return help32 ? "sndPlaySoundA" : "sndPlaySound";
+std::string SoundMacro(const std::string& sound, bool help32) {
+  return std::string(help32 ? "sndPlaySoundA" : "sndPlaySound") + "(\"" + MacroEscape(sound) +
+         "\", 1)";
+}
+
+std::string ExecProgramMacro(const std::string& command) {
+  return "ExecProgram(" + MacroEscape(command) + ")";
 }
 
 void WriteLinkRtf(const CGlobalTexte& global, std::string_view matched, bool help32,
@@ -40,10 +45,8 @@ void WriteLinkRtf(const CGlobalTexte& global, std::string_view matched, bool hel
       out += "{\\uldb ";
       out += matched;
       out += star ? "}{\\v  * !" : "}{\\v   !";
-      out += SoundRoutineName(help32);
-      out += "(\"";
-      out += MacroEscape(global.soundOrCommand);
-      out += "\", 1)}";
+      out += SoundMacro(global.soundOrCommand, help32);
+      out += '}';
       break;
     case kActionPopup:
       out += "{\\ul ";
@@ -66,9 +69,9 @@ void WriteLinkRtf(const CGlobalTexte& global, std::string_view matched, bool hel
     case kActionExecute:
       out += "{\\uldb ";
       out += matched;
-      out += star ? "}{\\v  * !ExecProgram(" : "}{\\v   !ExecProgram(";
-      out += MacroEscape(global.soundOrCommand);
-      out += ")}";
+      out += star ? "}{\\v  * !" : "}{\\v   !";
+      out += ExecProgramMacro(global.soundOrCommand);
+      out += '}';
       break;
     default:
       break;  // an unknown action drops the matched text

@@ -14,8 +14,11 @@ namespace veldor {
 
 class CVeldorDoc;
 
-// "sndPlaySoundA" for 32-bit help, else "sndPlaySound".
-const char* SoundRoutineName(bool help32);
+// The help macros of the sound and program actions, their argument escaped
+// for a macro: sndPlaySound("FILE", 1) (sndPlaySoundA for 32-bit help) and
+// ExecProgram(COMMAND).
+std::string SoundMacro(const std::string& sound, bool help32);
+std::string ExecProgramMacro(const std::string& command);
 
 // Appends the hotspot of one global string around the matched text
 // `matched` (already escaped), by the global's action.

@@ -66,8 +66,8 @@ void WriteJumpRtf(const CTypeEdit& subject, std::string& out, const RtfMaps& map
       out += "}";
       break;
     case kActionSon:
-      out += "{\\uldb " + text + "}{\\v " + prefix + " !" + SoundRoutineName(doc.help32 != 0) +
-             "(\"" + MacroEscape(subject.soundOrCommand) + "\", 1)}";
+      out += "{\\uldb " + text + "}{\\v " + prefix + " !" +
+             SoundMacro(subject.soundOrCommand, doc.help32 != 0) + "}";
       break;
     case kActionPopup:
       out += "{\\ul " + text + "}{\\v " + prefix + " " + target;
@@ -81,8 +81,8 @@ void WriteJumpRtf(const CTypeEdit& subject, std::string& out, const RtfMaps& map
       out += "{\\ul " + text + "}{\\v " + prefix + " !exit()}";
       break;
     case kActionExecute:
-      out += "{\\uldb " + text + "}{\\v " + prefix + " !ExecProgram(" +
-             MacroEscape(subject.soundOrCommand) + ")}";
+      out += "{\\uldb " + text + "}{\\v " + prefix + " !" +
+             ExecProgramMacro(subject.soundOrCommand) + "}";
       break;
     default:
       break;
@@ -118,8 +118,8 @@ void WriteBitmapRtf(const CTypeEdit& subject, std::string& out, const RtfMaps& m
       image += captionFirst ? "}" : "} ";
       break;
     case kActionSon:
-      image = "{\\uldb \\{" + picture + "\\}}{\\v  !" + SoundRoutineName(doc.help32 != 0) + "(\"" +
-              MacroEscape(subject.soundOrCommand) + "\", 1)}";
+      image = "{\\uldb \\{" + picture + "\\}}{\\v  !" +
+              SoundMacro(subject.soundOrCommand, doc.help32 != 0) + "}";
       break;
     case kActionImprime:
       image =
@@ -129,8 +129,8 @@ void WriteBitmapRtf(const CTypeEdit& subject, std::string& out, const RtfMaps& m
       image = "{\\uldb \\{" + picture + (captionFirst ? "\\}}{\\v !exit()}" : "\\}}{\\v !exit()} ");
       break;
     case kActionExecute:
-      image = "{\\uldb \\{" + picture + "\\}}{\\v  !ExecProgram(" +
-              MacroEscape(subject.soundOrCommand) + ")}";
+      image =
+          "{\\uldb \\{" + picture + "\\}}{\\v  !" + ExecProgramMacro(subject.soundOrCommand) + "}";
       break;
     default:
       caption.clear();  // an unknown action writes neither image nor caption
