@@ -101,6 +101,8 @@ class RtfImporter {
                  bool restIsCaption);
   CTypeEdit* AddSubject(std::unique_ptr<CTypeEdit> subject);
   void ApplyFormatting(CTypeEdit& subject, const CharState& state) const;
+  // The margins, first-line indent, spacing and alignment of the paragraph.
+  static void ApplyParagraphLayout(CTypeEdit& subject, const CharState& state);
   void ParagraphEnd();
   void PageBreak();
   void DropFootnoteMarkSubject();

@@ -256,15 +256,20 @@ void RtfImporter::ApplyFormatting(CTypeEdit& subject, const CharState& state) co
     rgb = entry.red | (entry.green << 8) | (static_cast<uint32_t>(entry.blue) << 16);
   }
   subject.SetColour(rgb);
+  ApplyParagraphLayout(subject, state);
+  subject.flags = kFlagImported;
+}
+
+void RtfImporter::ApplyParagraphLayout(CTypeEdit& subject, const CharState& state) {
   subject.leftMargin = TwipsToCm(state.leftIndent);
   subject.rightMargin = TwipsToCm(state.rightIndent);
   subject.firstIndent = TwipsToCm(state.firstIndent);
   subject.spaceBefore = TwipsToCm(state.spaceBefore);
   subject.spaceAfter = TwipsToCm(state.spaceAfter);
+  // Other values leave the alignment as it was.
   if (state.alignment >= 0 && state.alignment <= 2) {
     subject.alignment = static_cast<uint16_t>(state.alignment);
   }
-  subject.flags = kFlagImported;
 }
 
 void RtfImporter::ParagraphEnd() {
@@ -275,14 +280,7 @@ void RtfImporter::ParagraphEnd() {
     for (int i = count - 2; i >= 0; --i) {
       CTypeEdit& subject = *current_->GetSubject(i);
       if (subject.flags == kFlagParagraphEnd) break;
-      subject.leftMargin = TwipsToCm(state.leftIndent);
-      subject.rightMargin = TwipsToCm(state.rightIndent);
-      subject.firstIndent = TwipsToCm(state.firstIndent);
-      subject.spaceBefore = TwipsToCm(state.spaceBefore);
-      subject.spaceAfter = TwipsToCm(state.spaceAfter);
-      if (state.alignment >= 0 && state.alignment <= 2) {
-        subject.alignment = static_cast<uint16_t>(state.alignment);
-      }
+      ApplyParagraphLayout(subject, state);
     }
   }
   afterBitmap_ = false;
