@@ -17,8 +17,6 @@ namespace {
 
 constexpr char kMagic[3] = {'E', 'R', 'V'};
 constexpr char kVersionDigit = static_cast<char>('0' + CVeldorDoc::kFormatVersion);
-// Suffix of the file that receives the new version before the names rotate.
-constexpr const char* kPendingSuffix = ".new";
 constexpr const char* kBackupExtension = "ehb";
 
 void SetError(std::string* error, const std::string& text) {
@@ -336,10 +334,9 @@ bool CVeldorDoc::SaveCopy(const std::string& path, std::string* error) const {
 bool CVeldorDoc::Save(const std::string& path, std::string* error) {
   // 1. The new version goes to a file of its own beside the target, flushed
   //    to disk. Until the names rotate, the old file is untouched.
-  const std::string pending = path + kPendingSuffix;
+  std::string pending;
   std::string reason;
-  if (!WriteFileDurably(pending, SaveToBytes(), &reason)) {
-    DeleteFile(pending);
+  if (!WriteTemporaryFileDurably(path, SaveToBytes(), pending, &reason)) {
     SetError(error, "Impossible d'enregistrer le projet " + Quoted(path) + " : " + reason + "." +
                         (FileExists(path) ? " Le fichier existant n'a pas été modifié." : ""));
     return false;

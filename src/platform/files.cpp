@@ -246,6 +246,25 @@ bool WriteFileDurably(const std::string& path, const std::string& contents, std:
                          [&](int fd) { return WriteAll(fd, contents.data(), contents.size()); });
 }
 
+bool WriteTemporaryFileDurably(const std::string& besidePath, const std::string& contents,
+                               std::string& temporaryPath, std::string* reason) {
+  temporaryPath.clear();
+  if (besidePath.empty()) return FailErrno(reason, ENOENT);
+  std::string temporary;
+  FileDescriptor fd(CreateTemporaryBeside(besidePath, temporary));
+  if (!fd.valid()) return FailErrno(reason, errno);
+  int error = WriteAll(fd.get(), contents.data(), contents.size());
+  if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+  const int closeError = fd.Close();
+  if (error == 0) error = closeError;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return FailErrno(reason, error);
+  }
+  temporaryPath = temporary;
+  return true;
+}
+
 bool DeleteFile(const std::string& path, std::string* reason) {
   if (path.empty()) return FailErrno(reason, ENOENT);
   if (::unlink(path.c_str()) != 0) return FailErrno(reason, errno);

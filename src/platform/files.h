@@ -31,6 +31,12 @@ bool WriteFile(const std::string& path, const std::string& contents, std::string
 bool WriteFileDurably(const std::string& path, const std::string& contents,
                       std::string* reason = nullptr);
 
+// Writes `contents` to a new file of a unique name in the directory of
+// `besidePath`, flushed to disk, and stores its name in `temporaryPath`.
+// The caller renames or deletes it; no existing file is touched.
+bool WriteTemporaryFileDurably(const std::string& besidePath, const std::string& contents,
+                               std::string& temporaryPath, std::string* reason = nullptr);
+
 bool DeleteFile(const std::string& path, std::string* reason = nullptr);
 bool MoveFile(const std::string& from, const std::string& to, std::string* reason = nullptr);
 // Copies contents and keeps the source's access and modification times.

@@ -1,6 +1,7 @@
 #include "platform/process.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -299,11 +300,32 @@ ProcessResult RunCommandLine(const std::string& commandLine, bool wait,
   return result;
 }
 
+namespace {
+
+// The directory made absolute: builds change the current directory, after
+// which a relative program directory would name another place.
+std::string Absolute(const std::string& directory) {
+  if (IsAbsolutePath(directory)) return directory;
+  return JoinPath(CurrentDirectory(), directory);
+}
+
+std::string HomeDirectory() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return home;
+  if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+    return entry->pw_dir;
+  }
+  return "/tmp";
+}
+
+}  // namespace
+
 std::string ProgramDirectory() {
   const char* override = std::getenv("VELDOR_PROGRAM_DIR");
   if (override != nullptr && *override != '\0') {
-    MakeDirectories(override);
-    return override;
+    const std::string directory = Absolute(override);
+    MakeDirectories(directory);
+    return directory;
   }
   char buffer[PATH_MAX];
   const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
@@ -316,8 +338,7 @@ std::string ProgramDirectory() {
   if (xdg != nullptr && xdg[0] == '/') {
     dataHome = xdg;
   } else {
-    const char* home = std::getenv("HOME");
-    dataHome = JoinPath(home != nullptr ? home : "", ".local/share");
+    dataHome = JoinPath(HomeDirectory(), ".local/share");
   }
   const std::string directory = JoinPath(dataHome, "veldor");
   MakeDirectories(directory);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "model/app_settings.h"
 #include "model/document.h"
@@ -241,16 +244,41 @@ TEST_F(DocumentSaveTest, SavingKeepsThePreviousVersionAsBackup) {
   const std::string second = FileContents(path);
   EXPECT_EQ(second, doc.SaveToBytes());
 
+  // A file of the user's beside the project is never used as scratch space,
+  // and the directory holds nothing else afterwards.
+  ASSERT_TRUE(WriteFile(path + ".new", "notes"));
   doc.projectName = "TROIS";
   ASSERT_TRUE(doc.Save(path, &error)) << error;
   EXPECT_EQ(FileContents(backup), second);
-  EXPECT_FALSE(PathExists(path + ".new"));
+  EXPECT_EQ(FileContents(path + ".new"), "notes");
+  EXPECT_EQ(ListDirectory(dir.path()).size(), 3u);
 
   CVeldorDoc reopened;
   ASSERT_TRUE(reopened.Open(path, &error)) << error;
   EXPECT_EQ(reopened.projectName, "TROIS");
   EXPECT_EQ(reopened.created, doc.created);
 }
+
+// Limits the size of the files this process writes, as a full disk would:
+// writes past it fail with EFBIG instead of raising SIGXFSZ.
+class ScopedFileSizeLimit {
+ public:
+  explicit ScopedFileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~ScopedFileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
 
 TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   const std::string path = dir / "projet.ehe";
@@ -260,25 +288,26 @@ TEST_F(DocumentSaveTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   doc.projectName = "NOUVEAU";
   doc.SetModifiedFlag();
 
-  // The new version cannot be written beside the project.
-  ASSERT_TRUE(MakeDirectory(path + ".new"));
-  ASSERT_TRUE(WriteFile(path + ".new/occupied", "x"));
-  std::string error;
-  EXPECT_FALSE(doc.Save(path, &error));
-  EXPECT_NE(error.find("projet.ehe"), std::string::npos) << error;
+  // The new version cannot be written (the file-size limit stands for a
+  // full disk, whoever runs the test).
+  {
+    ScopedFileSizeLimit full(16);
+    std::string error;
+    EXPECT_FALSE(doc.Save(path, &error));
+    EXPECT_NE(error.find("projet.ehe"), std::string::npos) << error;
+  }
   EXPECT_EQ(FileContents(path), old);
   EXPECT_FALSE(PathExists(dir / "projet.ehb"));
+  EXPECT_EQ(ListDirectory(dir.path()).size(), 1u);
 
   // The old backup cannot be deleted.
-  ASSERT_TRUE(DeleteFile(path + ".new/occupied"));
-  ASSERT_EQ(::rmdir((path + ".new").c_str()), 0);
   ASSERT_TRUE(MakeDirectory(dir / "projet.ehb"));
   ASSERT_TRUE(WriteFile(dir / "projet.ehb/occupied", "x"));
-  error.clear();
+  std::string error;
   EXPECT_FALSE(doc.Save(path, &error));
   EXPECT_NE(error.find("projet.ehb"), std::string::npos) << error;
   EXPECT_EQ(FileContents(path), old);
-  EXPECT_FALSE(PathExists(path + ".new"));
+  EXPECT_EQ(ListDirectory(dir.path()).size(), 2u);
   EXPECT_TRUE(doc.IsModified());
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "support/scoped_environment.h"
 #include "support/scoped_settings.h"
 #include "support/temp_directory.h"
@@ -200,6 +201,17 @@ TEST(ProgramDirectoryTest, TheEnvironmentOverridesAndTheDirectoryIsCreated) {
   const std::string directory = ProgramDirectory();
   EXPECT_TRUE(DirectoryExists(directory)) << directory;
   EXPECT_EQ(::access(directory.c_str(), W_OK), 0);
+}
+
+// Builds make the program directory current; a relative one would then
+// name another place, so it is always absolute.
+TEST(ProgramDirectoryTest, ARelativeOverrideBecomesAbsolute) {
+  TempDirectory temp;
+  ScopedCurrentDirectory inTemp(temp.path());
+  ScopedEnvironment dir("VELDOR_PROGRAM_DIR", "relative/prog");
+  const std::string directory = ProgramDirectory();
+  EXPECT_EQ(directory, JoinPath(CurrentDirectory(), "relative/prog"));
+  EXPECT_TRUE(DirectoryExists(directory));
 }
 
 }  // namespace
