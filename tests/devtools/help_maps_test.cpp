@@ -36,17 +36,7 @@ TEST(HelpMapValueTest, HexAfterTheFirstLowerCaseMark) {
 
 TEST(ReadHelpMapTest, EntriesCommentsAndDefines) {
   CVeldorDoc doc;
-  const int entries = ReadHelpMapText(doc,
-                                      "// a comment\r\n"
-                                      "   \t\r\n"
-                                      "  // indented comment\r\n"
-                                      "HID_FILE_NEW                0x1E100\r\n"
-                                      "HID_ALONE\r\n"
-                                      "#define HIDD_ABOUT 0x20064 // with define\r\n"
-                                      "HID_COPY_OF_NEW\t0x1E100 trailing words\n"
-                                      "HID_DECIMAL 100\n"
-                                      "HID,COMMA 0x9\n"
-                                      "HID_FILE_NEW 0x5\n");
+  const int entries = ReadHelpMapText(doc, FileContents(TestDataPath("devtools/maps/mixed.hm")));
   EXPECT_EQ(entries, 5);
   EXPECT_EQ(doc.hmLines, (std::vector<std::string>{"HID_FILE_NEW,0x1E100", "HIDD_ABOUT,0x20064",
                                                    "HID_COPY_OF_NEW,0x1E100", "HID_DECIMAL,100",
@@ -98,28 +88,22 @@ TEST(AllowedHelpIdsTest, PrefixFilterAppliesOnlyToVisualCppProjects) {
   EXPECT_EQ(doc.allowedHelpIds.size(), 5u);
 }
 
-TEST(UnattachedReferencesTest, FindListsEveryUnknownNameWithItsTopic) {
+TEST(UnattachedReferencesTest, FindListsAndClearRemovesOnlyTheUnknownNames) {
   CVeldorDoc doc;
   ReadHelpMapText(doc, "HID_A 0x1\nHID_C 0x3\n");
   AddTopic(doc, "First", "HID_A;HID_B");
   AddTopic(doc, "Second", "HID_C HID_D\tHID_E;;");
-  AddTopic(doc, "Third", "");
+  AddTopic(doc, "Third", "HID_A");
   std::vector<std::string> list;
   EXPECT_EQ(FindUnattachedReferences(doc, &list), 3);
   EXPECT_EQ(list, (std::vector<std::string>{"HID_B dans topic First", "HID_D dans topic Second",
                                             "HID_E dans topic Second"}));
   EXPECT_EQ(FindUnattachedReferences(doc, nullptr), 3);
-}
+  EXPECT_FALSE(doc.IsModified());
 
-TEST(UnattachedReferencesTest, ClearRemovesOnlyTheUnknownNames) {
-  CVeldorDoc doc;
-  ReadHelpMapText(doc, "HID_A 0x1\n");
-  AddTopic(doc, "First", "HID_A;HID_B");
-  AddTopic(doc, "Second", "HID_X HID_Y");
-  AddTopic(doc, "Third", "HID_A");
   EXPECT_EQ(ClearUnattachedReferences(doc), 3);
-  EXPECT_EQ(doc.GetTopic(0)->references, "HID_A");  // the known name stays
-  EXPECT_EQ(doc.GetTopic(1)->references, "");
+  EXPECT_EQ(doc.GetTopic(0)->references, "HID_A");  // the known names stay
+  EXPECT_EQ(doc.GetTopic(1)->references, "HID_C");
   EXPECT_EQ(doc.GetTopic(2)->references, "HID_A");
   EXPECT_TRUE(doc.IsModified());
 }
@@ -144,30 +128,32 @@ class LoadHelpMapsTest : public ::testing::Test {
   RecordingMessages messages_;
 };
 
-TEST_F(LoadHelpMapsTest, ReadsEveryMapOfTheProjectInOrder) {
-  messages_.answerYes = true;
-  HelpMapLoadReport report;
-  EXPECT_EQ(LoadHelpMaps(doc_, &report), 1);
+TEST_F(LoadHelpMapsTest, ReadsEveryMapInOrderAndErasesTheUnattachedOnlyWhenConfirmed) {
+  messages_.answerYes = false;
+  HelpMapLoadReport refused;
+  EXPECT_EQ(LoadHelpMaps(doc_, &refused), 0);
+  EXPECT_FALSE(refused.confirmed);
+  EXPECT_EQ(doc_.GetTopic(1)->references, "HID_OWN;HID_GONE");
+  // The tables are loaded all the same.
   EXPECT_EQ(doc_.hmLines,
             (std::vector<std::string>{"HID_EXTRA,0x2", "AFX_HIDD_X,0x3", "HID_OWN,0x1"}));
-  EXPECT_EQ(report.filesRead.size(), 3u);
-  EXPECT_EQ(report.unattached, std::vector<std::string>{"HID_GONE dans topic Stale"});
-  EXPECT_TRUE(report.confirmed);
-  EXPECT_EQ(doc_.GetTopic(1)->references, "HID_OWN");
-  EXPECT_EQ(doc_.GetTopic(0)->references, "HID_OWN;HID_EXTRA;AFX_HIDD_X");
+  EXPECT_EQ(refused.filesRead.size(), 3u);
+  EXPECT_EQ(refused.unattached, std::vector<std::string>{"HID_GONE dans topic Stale"});
   ASSERT_EQ(messages_.confirmations.size(), 1u);
   EXPECT_EQ(messages_.confirmations[0].caption,
             "Confirmer destruction r\u00e9f\u00e9rences non attach\u00e9es");
   EXPECT_EQ(messages_.confirmations[0].text, "HID_GONE dans topic Stale");
-}
 
-TEST_F(LoadHelpMapsTest, RefusingTheErasureChangesNoReference) {
-  messages_.answerYes = false;
-  HelpMapLoadReport report;
-  EXPECT_EQ(LoadHelpMaps(doc_, &report), 0);
-  EXPECT_FALSE(report.confirmed);
-  EXPECT_EQ(doc_.GetTopic(1)->references, "HID_OWN;HID_GONE");
-  EXPECT_EQ(doc_.hmKnownNames.size(), 3u);  // the tables are loaded all the same
+  messages_.answerYes = true;
+  HelpMapLoadReport confirmed;
+  EXPECT_EQ(LoadHelpMaps(doc_, &confirmed), 1);
+  EXPECT_TRUE(confirmed.confirmed);
+  EXPECT_EQ(doc_.GetTopic(1)->references, "HID_OWN");
+  EXPECT_EQ(doc_.GetTopic(0)->references, "HID_OWN;HID_EXTRA;AFX_HIDD_X");
+
+  // Nothing unattached is left: nothing is asked.
+  EXPECT_EQ(LoadHelpMaps(doc_), 0);
+  EXPECT_EQ(messages_.confirmations.size(), 2u);
 }
 
 TEST_F(LoadHelpMapsTest, WithoutThePromptTheErasureIsNotAsked) {
@@ -186,26 +172,19 @@ TEST_F(LoadHelpMapsTest, TheClassLibraryMapBelongsToVisualCppProjectsOnly) {
   EXPECT_EQ(report.unattached.size(), 2u);
 }
 
-TEST_F(LoadHelpMapsTest, AMapThatCannotBeReadIsNamedInTheQuestion) {
-  doc_.mapIncludes.push_back("missing.hm");
-  messages_.answerYes = false;
-  HelpMapLoadReport report;
-  LoadHelpMaps(doc_, &report);
-  ASSERT_EQ(report.filesNotRead.size(), 1u);
-  EXPECT_NE(report.filesNotRead[0].find("missing.hm"), std::string::npos);
-  ASSERT_EQ(messages_.confirmations.size(), 1u);
-  EXPECT_NE(messages_.confirmations[0].text.find("missing.hm"), std::string::npos);
-}
-
-TEST_F(LoadHelpMapsTest, AMapThatCannotBeReadIsAskedAboutEvenWithoutThePrompt) {
+TEST_F(LoadHelpMapsTest, MapsThatCannotBeReadAreNamedAndAskedAboutEvenWithoutThePrompt) {
   // The project's own map is gone: its identifiers must not be erased
   // behind the user's back.
   ASSERT_TRUE(DeleteFile(dir_ / "Ledger.hm"));
+  doc_.mapIncludes.push_back("missing.hm");
   doc_.promptUnattached = 0;
   messages_.answerYes = false;
   HelpMapLoadReport report;
   EXPECT_EQ(LoadHelpMaps(doc_, &report), 0);
+  ASSERT_EQ(report.filesNotRead.size(), 2u);
+  EXPECT_NE(report.filesNotRead[0].find("missing.hm"), std::string::npos);
   ASSERT_EQ(messages_.confirmations.size(), 1u);
+  EXPECT_NE(messages_.confirmations[0].text.find("missing.hm"), std::string::npos);
   EXPECT_NE(messages_.confirmations[0].text.find("Ledger.hm"), std::string::npos);
   EXPECT_EQ(doc_.GetTopic(0)->references, "HID_OWN;HID_EXTRA;AFX_HIDD_X");
   EXPECT_EQ(doc_.GetTopic(1)->references, "HID_OWN;HID_GONE");
@@ -213,12 +192,6 @@ TEST_F(LoadHelpMapsTest, AMapThatCannotBeReadIsAskedAboutEvenWithoutThePrompt) {
   messages_.answerYes = true;
   EXPECT_EQ(LoadHelpMaps(doc_), 3);
   EXPECT_EQ(doc_.GetTopic(1)->references, "");
-}
-
-TEST_F(LoadHelpMapsTest, NothingUnattachedAsksNothing) {
-  doc_.GetTopic(1)->references = "HID_OWN";
-  EXPECT_EQ(LoadHelpMaps(doc_), 0);
-  EXPECT_TRUE(messages_.confirmations.empty());
 }
 
 }  // namespace

@@ -5,15 +5,21 @@
 #include <gtest/gtest.h>
 
 #include "devtools/form_tree.h"
+#include "support/test_files.h"
 
 namespace veldor {
 namespace {
 
-CEnfant Parse(const std::string& text) {
+CEnfant ParseText(const std::string& text) {
   CEnfant root;
   std::string reason;
   EXPECT_TRUE(ParseVbForm(text, root, &reason)) << reason;
   return root;
+}
+
+// The form tests/data/devtools/forms/<name>, read as a tree.
+CEnfant Parse(const std::string& name) {
+  return ParseText(FileContents(TestDataPath("devtools/forms/" + name)));
 }
 
 // The keys of every object with a help context number, in collection order.
@@ -26,105 +32,38 @@ std::vector<std::string> Identifiers(const CEnfant& root) {
 }
 
 TEST(VbFormTest, KeysOfControlsArraysAndNestedFrames) {
-  const CEnfant root = Parse(
-      "VERSION 5.00\r\n"
-      "Begin VB.Form Form1 \r\n"
-      "   HelpContextID   =   5\r\n"
-      "   Begin VB.CommandButton Command1 \r\n"
-      "      HelpContextID   =   100\r\n"
-      "      WhatsThisHelpID =   1000\r\n"
-      "   End\r\n"
-      "   Begin VB.OptionButton Opt \r\n"
-      "      HelpContextID   =   101\r\n"
-      "      Index           =   2\r\n"
-      "   End\r\n"
-      "   Begin VB.Frame Frame1 \r\n"
-      "      Begin VB.CommandButton OK \r\n"
-      "         HelpContextID   =   102\r\n"
-      "      End\r\n"
-      "   End\r\n"
-      "End\r\n");
+  const CEnfant root = Parse("keys.frm");
   EXPECT_EQ(root.type, "VB_FORM");
   EXPECT_EQ(root.name, "FORM1");
   ASSERT_EQ(root.children.size(), 3u);
   EXPECT_EQ(root.children[0].type, "VB_COMMANDBUTTON");
   EXPECT_EQ(root.children[1].index, 2);
-  ASSERT_EQ(root.children[2].children.size(), 1u);
   EXPECT_EQ(
       Identifiers(root),
       (std::vector<std::string>{"HM_FORM1=5", "HM_FORM1_COMMAND1=100", "HM_FORM1_COMMAND1_W=1000",
                                 "HM_FORM1_2OPT=101", "HM_FORM1_FRAME1_OK=102"}));
 }
 
-TEST(VbFormTest, VisualBasic3MenusAreNamedByTheirCaption) {
-  const CEnfant root = Parse(
-      "VERSION 2.00\n"
-      "Begin Form Form1\n"
-      "   Begin Menu mnuFile\n"
-      "      Caption         =   \"&Open File\"\n"
-      "      HelpContextID   =   7\n"
-      "      Begin Menu mnuSep\n"
-      "         Caption         =   \"-\"\n"
-      "      End\n"
-      "      Begin Menu mnuEmpty\n"
-      "         Caption         =   \"\"\n"
-      "         HelpContextID   =   8\n"
-      "      End\n"
-      "   End\n"
-      "End\n");
+TEST(VbFormTest, VisualBasic3MenusAreNamedByTheirCaptionLaterOnesByTheirName) {
+  const CEnfant root = Parse("vb3_menus.frm");
   ASSERT_EQ(root.children.size(), 1u);
   const CEnfant& menu = root.children[0];
   EXPECT_EQ(menu.type, "MENU");
   EXPECT_EQ(menu.menuKey, "__OPEN_FILE");
-  EXPECT_EQ(menu.DisplayName(), "__OPEN_FILE");
   EXPECT_EQ(menu.children[0].DisplayName(), "__");
   // A caption without a word leaves the menu its name.
   EXPECT_EQ(menu.children[1].DisplayName(), "MNUEMPTY");
   EXPECT_EQ(Identifiers(root), (std::vector<std::string>{"HM_FORM1___OPEN_FILE=7",
                                                          "HM_FORM1___OPEN_FILE_MNUEMPTY=8"}));
-}
 
-TEST(VbFormTest, VisualBasic4MenusKeepTheirName) {
-  const CEnfant root = Parse(
-      "VERSION 4.00\n"
-      "Begin VB.Form Form1\n"
-      "   Begin VB.Menu mnuFile\n"
-      "      Caption = \"&File\"\n"
-      "      HelpContextID = 9\n"
-      "   End\n"
-      "End\n");
-  EXPECT_EQ(root.children[0].type, "VB_MENU");
-  EXPECT_EQ(root.children[0].menuKey, "");
-  EXPECT_EQ(Identifiers(root), std::vector<std::string>{"HM_FORM1_MNUFILE=9"});
+  const CEnfant vb4 = Parse("vb4_menus.frm");
+  EXPECT_EQ(vb4.children[0].type, "VB_MENU");
+  EXPECT_EQ(vb4.children[0].menuKey, "");
+  EXPECT_EQ(Identifiers(vb4), std::vector<std::string>{"HM_FORM1_MNUFILE=9"});
 }
 
 TEST(VbFormTest, PropertyBlocksHeaderLinesAndCodeDoNotDisturbTheTree) {
-  const CEnfant root = Parse(
-      "VERSION 5.00\r\n"
-      "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"\r\n"
-      "Begin VB.Form Main\r\n"
-      "   BeginProperty Font \r\n"
-      "      Name            =   \"MS Sans Serif\"\r\n"
-      "   EndProperty\r\n"
-      "   Begin MSComctlLib.Toolbar tbr\r\n"
-      "      HelpContextID   =   3\r\n"
-      "      BeginProperty Buttons {66833FE8-8583-11D1-B16A-00C0F0283628}\r\n"
-      "         BeginProperty Button1 {66833FEA-8583-11D1-B16A-00C0F0283628}\r\n"
-      "            Key             =   \"end\"\r\n"
-      "            Index           =   4\r\n"
-      "            HelpContextID   =   99\r\n"
-      "         EndProperty\r\n"
-      "      EndProperty\r\n"
-      "      WhatsThisHelpID =   30\r\n"
-      "   End\r\n"
-      "   Begin VB.Label lbl\r\n"
-      "      Caption         =   $\"Main.frx\":0000\r\n"
-      "      HelpContextID   =   4\r\n"
-      "   End\r\n"
-      "End\r\n"
-      "Attribute VB_Name = \"Main\"\r\n"
-      "Private Sub Form_Load()\r\n"
-      "End Sub\r\n");
+  const CEnfant root = Parse("property_blocks.frm");
   ASSERT_EQ(root.children.size(), 2u);
   const CEnfant& toolbar = root.children[0];
   EXPECT_EQ(toolbar.type, "MSCOMCTLLIB_TOOLBAR");
@@ -134,42 +73,19 @@ TEST(VbFormTest, PropertyBlocksHeaderLinesAndCodeDoNotDisturbTheTree) {
   EXPECT_EQ(root.children[1].helpContextId, 4);
 }
 
-TEST(VbFormTest, MissingOrOddValuesAreAbsent) {
-  const CEnfant root = Parse(
-      "VERSION 5.00\n"
-      "Begin VB.Form F\n"
-      "   Begin VB.TextBox A\n"
-      "      HelpContextID   =\n"
-      "      WhatsThisHelpID =   -5\n"
-      "      Index           =   \n"
-      "   End\n"
-      "   Begin VB.TextBox B\n"
-      "      HelpContextID   =   99999999999\n"
-      "   End\n"
-      "End\n");
-  EXPECT_EQ(root.children[0].helpContextId, -1);
-  EXPECT_EQ(root.children[0].whatsThisHelpId, -1);
-  EXPECT_EQ(root.children[0].index, -1);
-  EXPECT_EQ(root.children[1].helpContextId, 2147483647);
-}
+TEST(VbFormTest, OddValuesAndBeginLinesOfAnyShape) {
+  const CEnfant odd = Parse("odd_values.frm");
+  EXPECT_EQ(odd.children[0].helpContextId, -1);
+  EXPECT_EQ(odd.children[0].whatsThisHelpId, -1);
+  EXPECT_EQ(odd.children[0].index, -1);
+  EXPECT_EQ(odd.children[1].helpContextId, 2147483647);
 
-TEST(VbFormTest, BeginLinesOfAnyShapeOpenAnObjectSoThatEndsMatch) {
-  const CEnfant root = Parse(
-      "VERSION 5.00\n"
-      "Begin VB.Form F\n"
-      "   Begin VB.Frame\n"
-      "      HelpContextID = 1\n"
-      "   End\n"
-      "   Begin VB.Frame Named Extra Words\n"
-      "   End\n"
-      "   Begin VB.Label Last\n"
-      "      HelpContextID = 2\n"
-      "   End\n"
-      "End\n");
-  ASSERT_EQ(root.children.size(), 3u);
-  EXPECT_EQ(root.children[0].name, "");
-  EXPECT_EQ(root.children[1].name, "NAMED");
-  EXPECT_EQ(root.children[2].helpContextId, 2);
+  // Every "Begin" opens an object, so that the "End" lines still match.
+  const CEnfant shapes = Parse("begin_shapes.frm");
+  ASSERT_EQ(shapes.children.size(), 3u);
+  EXPECT_EQ(shapes.children[0].name, "");
+  EXPECT_EQ(shapes.children[1].name, "NAMED");
+  EXPECT_EQ(shapes.children[2].helpContextId, 2);
 }
 
 TEST(VbFormTest, FormsThatCannotBeUsed) {
@@ -186,16 +102,12 @@ TEST(VbFormTest, FormsThatCannotBeUsed) {
   EXPECT_EQ(root.type, "VB_MDIFORM");
 }
 
-TEST(VbFormTest, AFormCutShortKeepsWhatWasRead) {
-  const CEnfant root = Parse(
-      "VERSION 5.00\nBegin VB.Form F\n   Begin VB.Frame A\n      Begin VB.Label B\n"
-      "         HelpContextID = 3\n");
-  ASSERT_EQ(root.children.size(), 1u);
-  ASSERT_EQ(root.children[0].children.size(), 1u);
-  EXPECT_EQ(root.children[0].children[0].helpContextId, 3);
-}
+TEST(VbFormTest, CutShortOrOversizedFormsKeepWhatWasRead) {
+  const CEnfant cut = Parse("cut_short.frm");
+  ASSERT_EQ(cut.children.size(), 1u);
+  ASSERT_EQ(cut.children[0].children.size(), 1u);
+  EXPECT_EQ(cut.children[0].children[0].helpContextId, 3);
 
-TEST(VbFormTest, ChildrenBeyondTheLimitsAreReadButDropped) {
   std::string text = "VERSION 5.00\nBegin VB.Form F\n";
   for (int i = 0; i < 300; ++i) {
     text += "Begin VB.Label L" + std::to_string(i) + "\nHelpContextID = 1\nEnd\n";
@@ -204,9 +116,9 @@ TEST(VbFormTest, ChildrenBeyondTheLimitsAreReadButDropped) {
   for (int i = 0; i < 200; ++i) text += "Begin VB.Frame D" + std::to_string(i) + "\n";
   for (int i = 0; i < 200; ++i) text += "End\n";
   text += "HelpContextID = 42\nEnd\n";
-  const CEnfant root = Parse(text);
-  EXPECT_EQ(root.children.size(), 256u);
-  EXPECT_EQ(root.helpContextId, 42);  // the form's own end was still found
+  const CEnfant big = ParseText(text);
+  EXPECT_EQ(big.children.size(), 256u);
+  EXPECT_EQ(big.helpContextId, 42);  // the form's own end was still found
 }
 
 TEST(HelpMapTextTest, SortedByNumberWithTheKnownOrLastIdentifierOfASharedNumber) {
@@ -218,10 +130,8 @@ TEST(HelpMapTextTest, SortedByNumberWithTheKnownOrLastIdentifierOfASharedNumber)
   EXPECT_EQ(VbHelpMapText(pairs, {"HM_F_A", "HM_F_B"}),
             header + "HM_F   0x1\r\nHM_F_B   0xA\r\nHM_F_W   0x3E8\r\nHM_F_D   0xABCD\r\n");
   EXPECT_EQ(VbHelpMapText({}, {}), header);
-}
 
-TEST(HelpMapTextTest, NumbersAreKeptIn16Bits) {
-  CEnfant form;
+  CEnfant form;  // numbers are kept in 16 bits
   form.name = "F";
   form.helpContextId = 70000;
   EXPECT_EQ(CollectHelpIds({form})[0].number, 70000 - 65536);
