@@ -1,13 +1,22 @@
-// Helpers of the build tests: subjects with a fixed style, topics and
-// global strings.
+// Helpers of the build tests: projects from tests/data, subjects with a
+// fixed style, topics and global strings.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "model/document.h"
+#include "model/project_json.h"
+#include "support/test_files.h"
 
 namespace veldor::testing {
+
+// The project of tests/data/<relative> (JSON), built in `rootDir`.
+inline void LoadProject(const std::string& relative, CVeldorDoc& doc, const std::string& rootDir) {
+  std::string error;
+  EXPECT_TRUE(ProjectFromJsonText(FileContents(TestDataPath(relative)), doc, &error)) << error;
+  doc.rootDir = rootDir;
+}
 
 // A subject with the style of the worked examples: Arial (swiss), normal,
 // 10 points, green, single border, paragraph end, left aligned, 1.7 cm
@@ -28,6 +37,16 @@ inline std::unique_ptr<CTypeEdit> MakeSubject(int type, const std::string& text 
   s->useDefaultStyle = 1;
   s->action = kActionRien;
   return s;
+}
+
+// The title of the worked examples: "\xC9t\xE9", bold, 12 points, black, centred.
+inline std::unique_ptr<CTypeEdit> MakeExampleTitle() {
+  auto title = MakeSubject(kTypeTitre, "\xC9t\xE9");
+  title->style.weight = 700;
+  title->style.pointSize = 12;
+  title->SetColour(0x000000);
+  title->alignment = 2;
+  return title;
 }
 
 inline CTopic& AddTopic(CVeldorDoc& doc, const std::string& name, const std::string& chapter = "") {

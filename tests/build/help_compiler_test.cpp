@@ -12,7 +12,6 @@
 #include "build/build_flag.h"
 #include "build/build_test_support.h"
 #include "build/error_list.h"
-#include "model/document.h"
 #include "platform/process.h"
 #include "platform/recording_messages.h"
 #include "support/scoped_environment.h"
@@ -23,77 +22,36 @@
 namespace veldor {
 namespace {
 
-using testing::AddSubject;
-using testing::AddTopic;
 using ::testing::ElementsAre;
-using testing::MakeSubject;
+using testing::LoadProject;
 
 // The compiled file's time stamp set by the fake compiler.
 constexpr int64_t kCompiledTime = 981173106;  // 2001-02-03 04:05:06 UTC
 
-// A fake help compiler: records its arguments and directory, tells whether
-// an old compiled file was still there, writes the compiled file in the
-// current directory and an error log where the help project asks.
-constexpr const char* kFakeCompiler = R"(#!/bin/sh
-dir=$(dirname "$0")
-printf '%s\n' "$@" > "$dir/args.txt"
-pwd > "$dir/cwd.txt"
-for hpj; do :; done
-base=$(basename "$hpj" .HPJ)
-[ -e "$base.HLP" ] && echo stale > "$dir/stale.txt"
-[ -f "$hpj" ] || exit 1
-printf 'compiled %s\n' "$base" > "$base.HLP"
-touch -d '@981173106' "$base.HLP"
-log=$(sed -n 's/^ERRORLOG=//p' "$hpj")
-printf 'HC3025: Warning: topic #3 of %s.RTF : Jump to undefined Topic ID.\r\n\r\nHC1002: Note: Using existing phrase table\r\n' "$base" > "$log"
-)";
-
-// A fake help viewer: records its arguments.
-constexpr const char* kFakeViewer = R"(#!/bin/sh
-printf '%s\n' "$@" > "$(dirname "$0")/viewer-args.tmp"
-mv "$(dirname "$0")/viewer-args.tmp" "$(dirname "$0")/viewer-args.txt"
-)";
-
-// The settings file names the fake programs; missing ones cannot start.
+// The settings file names a fake compiler and viewer (tests/data/build);
+// missing ones cannot start. Eight topics are given in reverse order so
+// that the build sorts them; the seventh in sorted order has a subject
+// without a face name.
 class HelpCompilerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* dir : {"work", "program", "project", "tools"}) {
       ASSERT_TRUE(MakeDirectory(temp_ / dir));
     }
-    WriteScript("tools/fakehc.sh", kFakeCompiler);
-    WriteScript("tools/viewer.sh", kFakeViewer);
-    std::string ini = "[Programmes]\r\n";
-    for (const auto& [name, tool] : {std::pair{"hcw.exe", "fakehc.sh"},
-                                     {"hcpvel.pif", "fakehc.sh"},
-                                     {"hcvel.pif", "absent.sh"},
-                                     {"winhlp32.exe", "viewer.sh"},
-                                     {"winhelp.exe", "absent.sh"}}) {
-      ini += std::string(name) + "=" + temp_ / "tools/" + tool + "\r\n";
+    for (const char* script : {"fakehc.sh", "viewer.sh"}) {
+      const std::string path = temp_ / "tools/" + script;
+      ASSERT_TRUE(WriteFile(path, FileContents(TestDataPath("build/") + script)));
+      ASSERT_EQ(::chmod(path.c_str(), 0755), 0);
     }
-    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI", ini));
+    const std::string ini = FileContents(TestDataPath("build/programs.ini"));
+    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI", ReplaceAll(ini, "@TOOLS@", temp_ / "tools")));
     settings_.Reload();
-
-    doc_.projectName = "DEMO";
-    doc_.rootDir = work_;
-    doc_.errorLogFile = "DEMO.ERR";
-    doc_.helpCompiler = 2;
-    doc_.buildTextIndex = 1;
-    // Eight topics, given in reverse order so that the build sorts them;
-    // the seventh in sorted order has a subject without a face name.
-    for (int i = 8; i >= 1; --i) {
-      CTopic& topic = AddTopic(doc_, "IDH_" + std::to_string(i));
-      topic.browse = std::to_string(i);
-      topic.keywords = {"mot" + std::to_string(i)};
-      if (i == 7) topic.keywords.insert(topic.keywords.begin(), "");
-      AddSubject(topic, MakeSubject(kTypeTexte, "texte"));
-      if (i == 7) AddSubject(topic, MakeSubject(kTypeTexte, "sans")).style.SetFaceName("");
-    }
+    LoadProject("build/compile_project.json", doc_, work_);
     ASSERT_TRUE(doc_.Save(temp_ / "project/DEMO.ehe"));
   }
-  void WriteScript(const std::string& name, const std::string& text) {
-    ASSERT_TRUE(WriteFile(temp_ / name, text));
-    ASSERT_EQ(::chmod((temp_ / name).c_str(), 0755), 0);
+  std::string OpenTopic(const std::string& line) {
+    auto target = errors_.OpenFromErrorLine(line, doc_);
+    return target ? target->topicName + "@" + std::to_string(target->topicIndex) : "-";
   }
 
   TempDirectory temp_;
@@ -106,11 +64,11 @@ class HelpCompilerTest : public ::testing::Test {
 };
 
 TEST_F(HelpCompilerTest, CommandLines) {
-  EXPECT_EQ(CompilerCommandLine(doc_), "hcw.exe /C /M /A /E " + work_ + "/DEMO.HPJ");
-  doc_.helpCompiler = 1;
-  EXPECT_EQ(CompilerCommandLine(doc_), "hcpvel.pif " + work_ + "/DEMO.HPJ");
-  doc_.helpCompiler = 3;
-  EXPECT_EQ(CompilerCommandLine(doc_), "hcvel.pif " + work_ + "/DEMO.HPJ");
+  for (const auto& [compiler, program] :
+       {std::pair{1, "hcpvel.pif "}, {2, "hcw.exe /C /M /A /E "}, {3, "hcvel.pif "}}) {
+    doc_.helpCompiler = compiler;
+    EXPECT_EQ(CompilerCommandLine(doc_), program + work_ + "/DEMO.HPJ");
+  }
   CVeldorDoc unsaved;
   unsaved.projectName = "DEMO";
   EXPECT_EQ(CompilerCommandLine(unsaved), "hcvel.pif DEMO.HPJ");
@@ -162,14 +120,9 @@ TEST_F(HelpCompilerTest, BuildAllCompilesCopiesAndLeadsErrorsBackToTopics) {
               ElementsAre("topic...7 VELDOR Nom Font Vide",
                           "HC3025: Warning: topic #3 of DEMO.RTF : Jump to undefined Topic ID.",
                           "HC1002: Note: Using existing phrase table"));
-  auto target = errors_.OpenFromErrorLine(errors_.lines()[0], doc_);
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->topicName, "IDH_7");
-  target = errors_.OpenFromErrorLine(errors_.lines()[1], doc_);
-  ASSERT_TRUE(target.has_value());
-  EXPECT_EQ(target->topicName, "IDH_3");
-  EXPECT_EQ(target->topicIndex, 2);
-  EXPECT_FALSE(errors_.OpenFromErrorLine(errors_.lines()[2], doc_).has_value());
+  EXPECT_EQ(OpenTopic(errors_.lines()[0]), "IDH_7@6");
+  EXPECT_EQ(OpenTopic(errors_.lines()[1]), "IDH_3@2");
+  EXPECT_EQ(OpenTopic(errors_.lines()[2]), "-");
 
   // With the link option, the help-map step runs first.
   doc_.allowVcLinkChanges = 1;

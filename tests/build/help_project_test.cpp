@@ -14,15 +14,8 @@ namespace {
 using testing::AddSubject;
 using testing::AddTopic;
 using ::testing::ElementsAre;
+using testing::LoadProject;
 using testing::MakeSubject;
-
-CWinAttr Window(const std::string& name, const std::string& caption) {
-  CWinAttr w;
-  w.name = name;
-  w.caption = caption;
-  w.useMainColour = w.useNonScrollColour = w.maximize = w.onTop = 0;
-  return w;
-}
 
 class HelpProjectTest : public ::testing::Test {
  protected:
@@ -48,15 +41,7 @@ class HelpProjectTest : public ::testing::Test {
 // [BITMAPS] and [ALIAS] are left out when empty, and the help-map include
 // is only named once it exists.
 TEST_F(HelpProjectTest, WorkedExample) {
-  doc_.contentsTopic = "IDH_INDEX";
-  doc_.helpTitle = "Demo";
-  doc_.compression = 1;
-  doc_.warningLevel = 1;  // "moyen", written as WARNING=2
-  doc_.help32 = 1;
-  CWinAttr main = Window("main", "Aide");
-  main.x = 10, main.y = 20, main.width = 600, main.height = 400;
-  doc_.windows.Add(main);
-
+  LoadProject("build/help_project_example.json", doc_, work_);
   ASSERT_TRUE(BuildHelpProject(doc_));
   EXPECT_TRUE(MatchesGolden(ReplaceAll(FileContents(work_ + "/DEMO.HPJ"), work_, "D:\\AIDE"),
                             "build/help_project_example.hpj"));
@@ -72,34 +57,8 @@ TEST_F(HelpProjectTest, WorkedExample) {
 // the contents topic through its reference, every option, the help-map
 // include, and window lines (main without position, colours, no name).
 TEST_F(HelpProjectTest, EveryOptionAndSection) {
-  AddTopic(doc_, "IDH_INDEX").references = "CTX_INDEX";
-  doc_.contentsTopic = "IDH_INDEX";
-  doc_.helpTitle =
-      "Aide \xE0 l'\xE9"
-      "dition";
-  doc_.rightsNotice = "\xA9 " + std::string(98, 'x');
-  doc_.compression = 2;
-  doc_.warningLevel = 0;
-  doc_.report = doc_.cdromOptimise = 1;
-  doc_.bitmapRootDir = "D:\\BMP";
-  doc_.errorLogFile = "erreurs.log";
-  doc_.iconFile = "D:\\AIDE\\demo.ico";
-  doc_.extraRtfFiles = {"AUTRE.RTF", "ENCORE.RTF"};
-  doc_.mapIncludes = {"resource.hm", "autre.h"};
-  doc_.afxHelpInclude = "C:\\MSVC\\MFC\\include\\afxhelp.hm";
-  doc_.aliasLines = {"IDH_A=IDH_B"};
+  LoadProject("build/help_project_full.json", doc_, work_);
   ASSERT_TRUE(WriteFile(work_ + "/DEMO.hm", "HID_X 0x10001\n"));
-  CWinAttr main = Window("MAIN", "Aide");
-  main.usePosition = 0;
-  doc_.windows.Add(main);
-  CWinAttr coloured = Window("couleur", "Fen\xEAtre");
-  coloured.usePosition = 0;  // only main drops its position
-  coloured.maximize = coloured.onTop = coloured.useMainColour = coloured.useNonScrollColour = 1;
-  coloured.mainColour = 0x00C0FF;
-  coloured.nonScrollColour = 0x800000;
-  doc_.windows.Add(coloured);
-  doc_.windows.Add(Window("", "sans nom"));
-
   ASSERT_TRUE(BuildHelpProject(doc_));
   EXPECT_TRUE(MatchesGolden(Hpj(), "build/help_project_full.hpj"));
 }

@@ -12,16 +12,9 @@
 #include "build/rtf_escape.h"
 #include "model/document.h"
 #include "model/global_texte.h"
+#include "platform/paths.h"
 
 namespace veldor::reference {
-
-inline std::string AsciiUpperCopy(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 // With `onlyAtCharacterStarts`, an occurrence inside an escape ("\'e9",
 // "\line ") is passed over, as the fast substitution does.
@@ -35,9 +28,9 @@ inline std::string LiteralSubstituteGlobals(std::string_view text, const CVeldor
   for (int i = 0; i < doc.globals.count(); ++i) {
     const CGlobalTexte* g = doc.globals.GetAt(i);
     std::string pattern = RtfEscape(g->text);
-    globals.push_back({g, g->caseSensitive ? pattern : AsciiUpperCopy(pattern)});
+    globals.push_back({g, g->caseSensitive ? pattern : AsciiUpper(pattern)});
   }
-  const std::string upperText = AsciiUpperCopy(text);
+  const std::string upperText = AsciiUpper(std::string(text));
 
   std::string result;
   size_t pos = 0;

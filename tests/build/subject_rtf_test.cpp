@@ -42,12 +42,7 @@ class SubjectRtfTest : public ::testing::Test {
 };
 
 TEST_F(SubjectRtfTest, WorkedExamples) {
-  auto title = MakeSubject(kTypeTitre, "\xC9t\xE9");
-  title->style.weight = 700;
-  title->style.pointSize = 12;
-  title->SetColour(0x000000);
-  title->alignment = 2;
-  EXPECT_TRUE(MatchesGolden(Rtf(*title), "build/subject_title.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*testing::MakeExampleTitle()), "build/subject_title.rtf"));
   auto jump = MakeSubject(kTypeJump, "Voir l'aide");
   jump->action = kActionSaut;
   jump->target = "IDH_AIDE";
