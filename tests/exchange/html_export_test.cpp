@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "exchange/html_export.h"
 #include "exchange/html_page_names.h"
@@ -18,37 +19,15 @@ namespace {
 using testing::AddSubject;
 using testing::AddTopic;
 
-// The topic of the worked page: a centred bold title, a linked bitmap
-// without paragraph end and a blue jump that ends the paragraph.
-void FillWorkedTopic(CTopic& topic) {
-  CTypeEdit& title = AddSubject(topic, kTypeTitre, "Bienvenue");
-  title.style.weight = 700;
-  title.style.height = -24;
-  title.SetColour(0x000000);
-  title.flags = kFlagParagraphEnd;
-  title.alignment = 2;
-  CTypeEdit& image = AddSubject(topic, kTypeBitMap, "BitMap");
-  image.title = "D:\\IMG\\A.BMP";
-  image.action = kActionSaut;
-  image.target = "Suite";
-  image.flags = 0;
-  CTypeEdit& jump = AddSubject(topic, kTypeJump, "Suite");
-  jump.target = "Suite";
-  jump.style.weight = 400;
-  jump.style.height = -13;
-  jump.style.underline = 0;
-  jump.SetColour(0xFF0000);
-  jump.flags = kFlagParagraphEnd;
-  jump.alignment = 0;
-}
-
+// The worked page: a centred bold title, a linked bitmap without
+// paragraph end and a blue jump that ends the paragraph.
 TEST(HtmlExport, WorkedPageIsWrittenByteForByte) {
   CVeldorDoc doc;
-  FillWorkedTopic(AddTopic(doc, "Intro"));
+  testing::LoadProject("exchange/intro.json", doc);
   TempDirectory dir;
   RecordingMessages messages;
   ASSERT_TRUE(ExportHtml(doc, dir.path()));
-  EXPECT_EQ(FileContents(dir / "Intro.htm"), FileContents(TestDataPath("exchange/Intro.htm")));
+  EXPECT_TRUE(MatchesGolden(FileContents(dir / "Intro.htm"), "exchange/Intro.htm"));
   EXPECT_EQ(messages.progressRange, 1);
   EXPECT_EQ(messages.progressSteps, 1);
   EXPECT_TRUE(messages.progressClosed);
@@ -63,7 +42,6 @@ TEST(HtmlExport, EscapesTheEntitiesOfTheTableOnly) {
   EXPECT_EQ(HtmlEscape("\xC0\xDF\xFF\xD0\xF0"), "&Agrave;&szlig;&yuml;&ETH;&eth;");
   // Each line feed, also the one of a CR LF pair, is followed by <BR>.
   EXPECT_EQ(HtmlEscape("a\r\nb\nc"), "a\r\n<BR>b\n<BR>c");
-
   std::set<unsigned char> codes;
   for (const HtmlEntity& entity : HtmlEntityTable) {
     ASSERT_NE(entity.name, nullptr);
@@ -72,104 +50,94 @@ TEST(HtmlExport, EscapesTheEntitiesOfTheTableOnly) {
   EXPECT_EQ(codes.size(), 66u);
 }
 
-TEST(HtmlExport, FontSizeFollowsTheHeightBands) {
+TEST(HtmlExport, FontSizeBandsAndUrls) {
   const std::pair<int, int> bands[] = {{100, 1}, {0, 1},   {-15, 1}, {-16, 2}, {-23, 2}, {-24, 3},
                                        {-30, 3}, {-31, 4}, {-38, 4}, {-39, 5}, {-46, 5}, {-47, 6},
                                        {-54, 6}, {-55, 7}, {-61, 7}, {-62, 8}, {-100, 8}};
   for (const auto& [height, size] : bands) EXPECT_EQ(HtmlFontSize(height), size) << height;
+  const std::pair<const char*, const char*> urls[] = {
+      {"D:\\IMAGES\\LOGO.BMP", "/D|/IMAGES/LOGO.BMP"},
+      {"IMAGES\\LOGO.BMP", "IMAGES/LOGO.BMP"},
+      {"D:X", "/D|X"},
+      {"AB:C:D", "AB|C:D"},
+      {"Intro", "Intro"}};
+  for (const auto& [path, url] : urls) EXPECT_EQ(PathToUrl(path), url) << path;
 }
 
 TEST(HtmlExport, FontElementTagsAndColour) {
-  auto subject = testing::Subject(kTypeTexte, "x");
-  subject->style.height = -13;
-  subject->SetColour(0x008080);  // red 0x80, green 0x80
+  CTopic topic;
+  CTypeEdit& subject = AddSubject(topic, kTypeTexte, "x");
+  subject.style.height = -13;
+  subject.SetColour(0x008080);  // red 0x80, green 0x80
   for (int weight : {600, 800}) {
-    subject->style.weight = weight;
-    EXPECT_EQ(HtmlFontElement(*subject), "<FONT SIZE=1 COLOR=\"#808000\">x</FONT>");
+    subject.style.weight = weight;
+    EXPECT_EQ(HtmlFontElement(subject), "<FONT SIZE=1 COLOR=\"#808000\">x</FONT>");
   }
-  subject->style.weight = 700;
-  subject->style.italic = 1;
-  subject->style.underline = 1;
-  EXPECT_EQ(HtmlFontElement(*subject),
-            "<B><I><U><FONT SIZE=1 COLOR=\"#808000\">x</FONT></U></I></B>");
-  // The font element writes the raw text, even a type's default name.
-  subject->text = "Texte";
-  EXPECT_NE(HtmlFontElement(*subject).find(">Texte<"), std::string::npos);
+  subject.style.weight = 700;
+  subject.style.italic = 1;
+  subject.style.underline = 1;
+  subject.text = "Texte";  // the raw text, even a type's default name
+  EXPECT_EQ(HtmlFontElement(subject),
+            "<B><I><U><FONT SIZE=1 COLOR=\"#808000\">Texte</FONT></U></I></B>");
 }
 
 TEST(HtmlExport, ParagraphsEndWithTheSubjectThatHasTheFlag) {
   CVeldorDoc doc;
   CTopic& topic = AddTopic(doc, "P");
-  CTypeEdit& a = AddSubject(topic, kTypeTexte, "a");
-  a.flags = 0;
-  a.alignment = 2;
-  CTypeEdit& b = AddSubject(topic, kTypeTexte, "b");
-  b.flags = kFlagParagraphEnd;
-  b.alignment = 1;
-  CTypeEdit& c = AddSubject(topic, kTypeTexte, "c");
-  c.flags = 0;
-  c.alignment = 2;
-  const HtmlPageNames pages(doc);
-  const std::string page = HtmlPageText(topic, pages);
+  // Line ends of texts become CR LF too.
+  const std::tuple<const char*, int, int> subjects[] = {
+      {"a", 0, 2}, {"b", kFlagParagraphEnd, 1}, {"c\r\nd", 0, 2}};
+  for (const auto& [text, flags, alignment] : subjects) {
+    CTypeEdit& s = AddSubject(topic, kTypeTexte, text);
+    s.flags = flags;
+    s.alignment = alignment;
+  }
+  const std::string page = HtmlPageText(topic, HtmlPageNames(doc));
   const std::string font = "<FONT SIZE=1 COLOR=\"#000000\">";
   EXPECT_NE(
       page.find("\r\n<P ALIGN=RIGHT>\r\n" + font + "a</FONT>" + font + "b</FONT>\r\n</P>\r\n"),
       std::string::npos);
   // The last subject without paragraph end still gets a plain paragraph.
-  EXPECT_NE(page.find("\r\n<P>\r\n" + font + "c</FONT>\r\n</P>\r\n</BODY>"), std::string::npos);
+  EXPECT_NE(page.find("\r\n<P>\r\n" + font + "c\r\r\n<BR>d</FONT>\r\n</P>\r\n</BODY>"),
+            std::string::npos);
 }
 
 TEST(HtmlExport, ImagesLinkOnlyForSautAndShowOnlyRealCaptions) {
   CVeldorDoc doc;
   CTopic& topic = AddTopic(doc, "T");
   const HtmlPageNames pages(doc);
+  auto html = [&](const CTypeEdit& s) {
+    std::string out;
+    WriteHtml(s, out, pages);
+    return out;
+  };
   CTypeEdit& image = AddSubject(topic, kTypeBitMap, "BitMap");
   image.title = "IMAGES\\LOGO.BMP";
   image.target = "T";
   image.action = kActionPopup;
-  std::string html;
-  WriteHtml(image, html, pages);
-  EXPECT_EQ(html, "<IMG SRC=\"IMAGES/LOGO.BMP\" ALIGN=TOP>");
+  EXPECT_EQ(html(image), "<IMG SRC=\"IMAGES/LOGO.BMP\" ALIGN=TOP>");
   image.text.clear();
-  html.clear();
-  WriteHtml(image, html, pages);
-  EXPECT_EQ(html, "<IMG SRC=\"IMAGES/LOGO.BMP\" ALIGN=TOP>");
+  EXPECT_EQ(html(image), "<IMG SRC=\"IMAGES/LOGO.BMP\" ALIGN=TOP>");
   image.text = "Logo";
   image.action = kActionSaut;
-  html.clear();
-  WriteHtml(image, html, pages);
-  EXPECT_EQ(html,
+  EXPECT_EQ(html(image),
             "<A HREF=\"T.htm\"><IMG SRC=\"IMAGES/LOGO.BMP\" ALIGN=TOP></A>"
             "<FONT SIZE=1 COLOR=\"#000000\">Logo</FONT>");
   // A jump links whatever its action.
   CTypeEdit& jump = AddSubject(topic, kTypeJump, "j");
   jump.action = kActionExecute;
   jump.target = "T";
-  html.clear();
-  WriteHtml(jump, html, pages);
-  EXPECT_EQ(html.rfind("<A HREF=\"T.htm\">", 0), 0u);
-}
-
-TEST(HtmlExport, PathToUrl) {
-  EXPECT_EQ(PathToUrl("D:\\IMAGES\\LOGO.BMP"), "/D|/IMAGES/LOGO.BMP");
-  EXPECT_EQ(PathToUrl("IMAGES\\LOGO.BMP"), "IMAGES/LOGO.BMP");
-  EXPECT_EQ(PathToUrl("D:X"), "/D|X");
-  EXPECT_EQ(PathToUrl("AB:C:D"), "AB|C:D");
-  EXPECT_EQ(PathToUrl("Intro"), "Intro");
-}
-
-TEST(HtmlExport, AttributeValuesCannotEndTheirQuotes) {
-  CVeldorDoc doc;
-  CTopic& topic = AddTopic(doc, "T");
-  CTypeEdit& image = AddSubject(topic, kTypeBitMap, "");
+  EXPECT_EQ(html(jump).rfind("<A HREF=\"T.htm\">", 0), 0u);
+  // Attribute values cannot end their quotes.
   image.title = "a\" onerror=\"x&<b>#%?.bmp";
-  std::string html;
-  WriteHtml(image, html, HtmlPageNames(doc));
-  EXPECT_EQ(html, "<IMG SRC=\"a&quot; onerror=&quot;x&amp;&lt;b&gt;%23%25%3F.bmp\" ALIGN=TOP>");
+  image.action = kActionRien;
+  image.text.clear();
+  EXPECT_EQ(html(image),
+            "<IMG SRC=\"a&quot; onerror=&quot;x&amp;&lt;b&gt;%23%25%3F.bmp\" ALIGN=TOP>");
   // The title of a page is text, never markup.
   topic.name = "</TITLE><SCRIPT>";
-  const std::string page = HtmlPageText(topic, HtmlPageNames(doc));
-  EXPECT_NE(page.find("<TITLE>&lt;/TITLE&gt;&lt;SCRIPT&gt;\r\n"), std::string::npos);
+  EXPECT_NE(HtmlPageText(topic, HtmlPageNames(doc)).find("<TITLE>&lt;/TITLE&gt;&lt;SCRIPT&gt;\r\n"),
+            std::string::npos);
 }
 
 TEST(HtmlExport, TopicNamesNeverWriteOutsideTheDirectory) {
@@ -189,7 +157,6 @@ TEST(HtmlExport, TopicNamesNeverWriteOutsideTheDirectory) {
   RecordingMessages messages;
   ASSERT_TRUE(ExportHtml(doc, out));
   EXPECT_EQ(FileContents(root / "evil.htm"), "keep");
-
   std::set<std::string> files;
   for (const DirectoryEntry& entry : ListDirectory(out)) files.insert(entry.name);
   EXPECT_EQ(files,
@@ -214,14 +181,6 @@ TEST(HtmlExport, AccentedNamesAreUtf8OnDiskAndWindows1252InLinks) {
   EXPECT_NE(FileContents(dir / "Menu.htm").find("HREF=\"Caf\xE9.htm\""), std::string::npos);
 }
 
-TEST(HtmlExport, LineEndsOfTextsBecomeCrLfToo) {
-  CVeldorDoc doc;
-  CTopic& topic = AddTopic(doc, "T");
-  AddSubject(topic, kTypeTexte, "a\r\nb");
-  const std::string page = HtmlPageText(topic, HtmlPageNames(doc));
-  EXPECT_NE(page.find(">a\r\r\n<BR>b<"), std::string::npos);
-}
-
 TEST(HtmlExport, FailedPagesAreReportedWithNameAndReason) {
   CVeldorDoc doc;
   AddSubject(AddTopic(doc, "Bloque"), kTypeTexte, "x");
@@ -239,26 +198,20 @@ TEST(HtmlExport, FailedPagesAreReportedWithNameAndReason) {
   EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
 }
 
-TEST(HtmlExport, MissingOrEmptyDirectory) {
-  CVeldorDoc doc;
-  AddTopic(doc, "T");
-  RecordingMessages messages;
-  EXPECT_FALSE(ExportHtml(doc, ""));
-  EXPECT_TRUE(messages.messages.empty());
-  TempDirectory dir;
-  EXPECT_FALSE(ExportHtml(doc, dir / "absent"));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_NE(messages.messages[0].text.find("absent"), std::string::npos);
-  EXPECT_FALSE(PathExists(dir / "absent"));
-}
-
-TEST(HtmlExport, EmptyProjectWritesNothing) {
+TEST(HtmlExport, MissingDirectoryIsRefusedAndEmptyProjectWritesNothing) {
   CVeldorDoc doc;
   TempDirectory dir;
   RecordingMessages messages;
   EXPECT_TRUE(ExportHtml(doc, dir.path()));
   EXPECT_TRUE(ListDirectory(dir.path()).empty());
   EXPECT_TRUE(messages.progressClosed);
+  AddTopic(doc, "T");
+  EXPECT_FALSE(ExportHtml(doc, ""));
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_FALSE(ExportHtml(doc, dir / "absent"));
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_NE(messages.messages[0].text.find("absent"), std::string::npos);
+  EXPECT_FALSE(PathExists(dir / "absent"));
 }
 
 }  // namespace

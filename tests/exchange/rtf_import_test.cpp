@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "exchange/import_summary.h"
 #include "exchange/rtf_import.h"
 #include "exchange/rtf_importer.h"
@@ -11,6 +13,8 @@
 
 namespace veldor {
 namespace {
+
+using ::testing::ElementsAre;
 
 // One subject as the tests look at it.
 struct Seen {
@@ -39,244 +43,129 @@ std::vector<std::string> NamesOf(const RtfImporter& importer) {
   return names;
 }
 
-TEST(RtfImport, WinHelpFileGivesItsTopics) {
-  RecordingMessages messages;
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(FileContents(TestDataPath("exchange/winhelp.rtf"))));
-  EXPECT_THAT(NamesOf(importer),
-              ::testing::ElementsAre("IDH_INDEX", "IDH_CREER", "Titre", "IDH_INDEX1"));
-
-  const CTopic& index = *importer.GetTopic(0);
-  EXPECT_THAT(SubjectsOf(index),
-              ::testing::ElementsAre(Seen{kTypeTexte, "Sommaire de l'aide"},
-                                     Seen{kTypeTexte, "Bienvenue dans "},
-                                     Seen{kTypeTexte,
-                                          "l'\xE9"
-                                          "diteur"},
-                                     Seen{kTypeTexte, " de notes."}, Seen{kTypeTexte, "Voir "},
-                                     Seen{kTypeJump,
-                                          "Cr\xE9"
-                                          "er une note",
-                                          "IDH_CREER"},
-                                     Seen{kTypeTexte, ", puis "},
-                                     Seen{kTypeJump,
-                                          "D\xE9"
-                                          "finition",
-                                          "DEF_NOTE"},
-                                     Seen{kTypeTexte, "."}, Seen{kTypeBitMap, "", ""},
-                                     Seen{kTypeBitMap, "Le logo", "IDH_CREER"},
-                                     Seen{kTypeTexte, "Ligne un\r\nLigne deux\tfin"}));
-
-  // The title: bold Arial 14 points, centred, 1 cm indents, paragraph end.
-  const CTypeEdit& title = *index.GetSubject(0);
-  EXPECT_EQ(title.style.weight, 700);
-  EXPECT_EQ(title.style.faceName, "Arial");
-  EXPECT_EQ(title.style.pointSize, 14);
-  EXPECT_EQ(title.style.height, -18);
-  EXPECT_EQ(title.alignment, 2);
-  EXPECT_FLOAT_EQ(title.leftMargin, 1.0f);
-  EXPECT_FLOAT_EQ(title.rightMargin, 1.0f);
-  EXPECT_FLOAT_EQ(title.spaceBefore, 0.21f);
-  EXPECT_FLOAT_EQ(title.spaceAfter, 0.42f);
-  EXPECT_EQ(title.flags, kFlagParagraphEnd);
-
-  // Runs of one paragraph: only the last ends it; the others took the
-  // paragraph's layout when "\par" was read.
-  const CTypeEdit& before = *index.GetSubject(1);
-  EXPECT_EQ(before.flags, kFlagImported);
-  EXPECT_EQ(before.style.faceName, "Times New Roman");
-  EXPECT_FLOAT_EQ(before.leftMargin, 0.0f);
-  EXPECT_EQ(index.GetSubject(2)->style.italic, 1);
-  EXPECT_EQ(index.GetSubject(3)->flags, kFlagParagraphEnd);
-
-  // Red text from "\cf2"; the jumps keep their type's blue and no paragraph end.
-  EXPECT_EQ(index.GetSubject(4)->colour, 0x0000FFu);
-  const CTypeEdit& jump = *index.GetSubject(5);
-  EXPECT_EQ(jump.colour, 0xFF0000u);
-  EXPECT_EQ(jump.action, kActionSaut);
-  EXPECT_EQ(jump.flags, kFlagImported);
-
-  // The bitmaps: file names, the linked one with its window and caption.
-  EXPECT_EQ(index.GetSubject(9)->title, "ecran.bmp");
-  EXPECT_EQ(index.GetSubject(9)->action, kActionRien);
-  const CTypeEdit& logo = *index.GetSubject(10);
-  EXPECT_EQ(logo.title, "logo.bmp");
-  EXPECT_EQ(logo.action, kActionSaut);
-  EXPECT_EQ(logo.windowName, "secondaire");
-  EXPECT_EQ(logo.colour, 0u);  // 102030 is no subject colour: the default stays
-
-  const CTopic& creer = *importer.GetTopic(1);
-  EXPECT_THAT(SubjectsOf(creer),
-              ::testing::ElementsAre(Seen{kTypeTexte,
-                                          "Pour cr\xE9"
-                                          "er une note, choisissez \"Nouveau\"."},
-                                     Seen{kTypeJump, "Retour", ""}));  // a macro leads to no topic
-  EXPECT_EQ(creer.GetSubject(0)->colour, 0xFF0000u);
-
-  const CTypeEdit& plain = *importer.GetTopic(2)->GetSubject(0);
-  EXPECT_EQ(plain.text, "Page sans nom");
-  EXPECT_EQ(plain.style.pointSize, 12);
-  EXPECT_EQ(plain.style.height, -16);
-  EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST(RtfImport, HelloWorldExample) {
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(
-      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
-      "\\pard\\plain\\f0\\fs20\\qr\\li1134 Hello {\\b world}\\par}"));
-  ASSERT_EQ(importer.TopicCount(), 1);
-  const CTopic& topic = *importer.GetTopic(0);
-  EXPECT_EQ(topic.name, "Titre");
-  ASSERT_EQ(topic.subjectCount(), 2);
-  const CTypeEdit& hello = *topic.GetSubject(0);
-  const CTypeEdit& world = *topic.GetSubject(1);
-  EXPECT_EQ(hello.text, "Hello ");
-  EXPECT_EQ(hello.style.weight, 400);
-  EXPECT_EQ(world.text, "world");
-  EXPECT_EQ(world.style.weight, 700);
-  for (const CTypeEdit* s : {&hello, &world}) {
-    EXPECT_EQ(s->style.faceName, "Arial");
-    EXPECT_EQ(s->style.pointSize, 10);
-    EXPECT_EQ(s->style.height, -13);
-    EXPECT_EQ(s->alignment, 1);
-    EXPECT_FLOAT_EQ(s->leftMargin, 2.0f);
-  }
-  EXPECT_EQ(hello.flags, kFlagImported);
-  EXPECT_EQ(world.flags, kFlagParagraphEnd);
-}
-
-TEST(RtfImport, ColoursSizesAndSkippedGroups) {
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(
-      "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}{\\pict 0a{}}"
-      "{\\info{\\title T}}{\\cf1 rouge}{\\fs25 douze}{\\fs\\cf7 sans}{\\fs-3 neg}}"));
-  ASSERT_EQ(importer.TopicCount(), 1);
-  const CTopic& topic = *importer.GetTopic(0);
-  EXPECT_THAT(SubjectsOf(topic),
-              ::testing::ElementsAre(Seen{kTypeTexte, "T"}, Seen{kTypeTexte, "rouge"},
-                                     Seen{kTypeTexte, "douze"}, Seen{kTypeTexte, "sans"},
-                                     Seen{kTypeTexte, "neg"}));
-  EXPECT_EQ(topic.GetSubject(1)->colour, 0x0000FFu);
-  EXPECT_EQ(topic.GetSubject(2)->style.pointSize, 12);
-  EXPECT_EQ(topic.GetSubject(3)->style.pointSize, 12);
-  EXPECT_EQ(topic.GetSubject(3)->colour, 0u);  // no entry 7: black
-  EXPECT_EQ(topic.GetSubject(0)->style.faceName, "System");
-}
-
-TEST(RtfImport, FootnotesNameTopicsUniquely) {
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(
-      "{\\rtf1 #{\\footnote Intro}A\\page #{\\footnote Intro}B\\page C\\page D\\page "
-      "#{\\footnote  \xE9}E\\page #{\\footnote Intro1}F\\page}"));
-  EXPECT_THAT(NamesOf(importer),
-              ::testing::ElementsAre("Intro", "Intro1", "Titre", "Titre1", "Titre2", "Intro11"));
-  EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)), ::testing::ElementsAre(Seen{kTypeTexte, "A"}));
-  EXPECT_EQ(importer.UniqueContextName(std::string(300, 'n')), std::string(250, 'n'));
-}
-
-TEST(RtfImport, FootnoteMarkGoesButTextBeforeAFootnoteStays) {
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(
-      "{\\rtf1 Avant\\par{\\footnote x}Texte#{\\footnote Nom}\\par K{\\footnote clef} fin\\page}"));
-  ASSERT_EQ(importer.TopicCount(), 1);
-  EXPECT_EQ(importer.GetTopic(0)->name, "Nom");
-  EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)),
-              ::testing::ElementsAre(Seen{kTypeTexte, "Avant"}, Seen{kTypeTexte, "Texte#"},
-                                     Seen{kTypeTexte, " fin"}));
-}
-
-TEST(RtfImport, OnlyControlWordsTakeTheBlankAfterThem) {
-  // A blank after a control symbol is text; after a word or its parameter
-  // it is the delimiter.
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse("{\\rtf1 a\\\\ b\\{ c\\~ d\\'41 e\\tab f\\b1 g}"));
-  EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)),
-              ::testing::ElementsAre(Seen{kTypeTexte, "a\\ b{ c  dA e\tf"}, Seen{kTypeTexte, "g"}));
-}
-
-TEST(RtfImport, OnlyTheMarkJustReadIsTakenForTheFootnoteMark) {
-  {
-    // A one-character paragraph ended before a footnote group is text.
+// Every field of the topics read from tests/data/exchange/<name>.rtf
+// against <name>.json. winhelp.rtf: footnote names, a title paragraph
+// (bold Arial 14 points, centred, 1 cm indents), runs of which only the
+// last ends its paragraph, colours, hot spots with their targets and
+// windows, a macro, bitmaps with captions, line breaks and tabs, a topic
+// without a name. hello.rtf: one paragraph in Arial 10 points aligned
+// right with a 2 cm indent.
+TEST(RtfImport, FilesGiveTheirTopicsFieldForField) {
+  for (const std::string name : {"winhelp", "hello"}) {
+    RecordingMessages messages;
     RtfImporter importer;
-    ASSERT_TRUE(importer.Parse("{\\rtf1 1\\par{\\footnote x}-\\par #{\\footnote N}a\\page}"));
-    EXPECT_EQ(importer.GetTopic(0)->name, "N");
-    EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)),
-                ::testing::ElementsAre(Seen{kTypeTexte, "1"}, Seen{kTypeTexte, "-"},
-                                       Seen{kTypeTexte, "a"}));
-  }
-  {
-    // In a full topic the mark finds no room: the topic's last subject
-    // stays, and the mark is not counted as a subject left out.
-    std::string rtf = "{\\rtf1 ";
-    for (int i = 0; i < CTopic::kMaxSubjects; ++i) rtf += "{\\b .}";
-    RtfImporter importer;
-    ASSERT_TRUE(importer.Parse(rtf + "#{\\footnote Fin}\\page}"));
-    const CTopic& topic = *importer.GetTopic(0);
-    EXPECT_EQ(topic.name, "Fin");
-    EXPECT_EQ(topic.subjectCount(), CTopic::kMaxSubjects);
-    EXPECT_EQ(importer.DroppedSubjects(), 0);
-  }
-  {
-    // A mark that closes a group of its own, as word processors write it.
-    RtfImporter importer;
-    ASSERT_TRUE(importer.Parse("{\\rtf1 {\\super #}{\\footnote x}a\\page}"));
-    EXPECT_THAT(SubjectsOf(*importer.GetTopic(0)), ::testing::ElementsAre(Seen{kTypeTexte, "a"}));
-  }
-}
-
-TEST(RtfImport, HotSpots) {
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(
-      "{\\rtf1 {\\uldb Suite}{\\v Suite}{\\ul Note}{\\v %Note}{\\uldb A}{\\v * IDH_A>fen}"
-      "{\\uldb B}{\\v C@autre.hlp}{\\strike0 plain}{\\v orphan}"
-      "{\\ul \\{bmr pic.bmp\\} legende}\\page}"));
-  const CTopic& topic = *importer.GetTopic(0);
-  EXPECT_THAT(
-      SubjectsOf(topic),
-      ::testing::ElementsAre(Seen{kTypeJump, "Suite", "Suite"}, Seen{kTypeJump, "Note", "Note"},
-                             Seen{kTypeJump, "A", "IDH_A"}, Seen{kTypeJump, "B", "C"},
-                             Seen{kTypeTexte, "plain"}, Seen{kTypeBitMap, " legende", ""}));
-  EXPECT_EQ(topic.GetSubject(2)->windowName, "fen");
-  EXPECT_EQ(topic.GetSubject(5)->title, "pic.bmp");
-}
-
-TEST(RtfImport, TextAfterABitmapIsItsCaption) {
-  RtfImporter importer;
-  ASSERT_TRUE(
-      importer.Parse("{\\rtf1 \\{bmc LOGO.BMP\\} {\\b Legende}\\par \\{bml A.BMP\\}Direct\\par"
-                     "\\{bmr X.BMP\\}\\par apres\\par}"));
-  const CTopic& topic = *importer.GetTopic(0);
-  EXPECT_THAT(SubjectsOf(topic),
-              ::testing::ElementsAre(Seen{kTypeBitMap, "Legende"}, Seen{kTypeBitMap, "Direct"},
-                                     Seen{kTypeBitMap, ""}, Seen{kTypeTexte, "apres"}));
-  EXPECT_EQ(topic.GetSubject(0)->title, "LOGO.BMP");
-  EXPECT_EQ(topic.GetSubject(0)->style.weight, 700);
-}
-
-TEST(RtfImport, WrongVersionStopsWithBothMessages) {
-  TempDirectory dir;
-  RecordingMessages messages;
-  {
-    // A closing brace at the outermost level ends the parse: what follows
-    // it is not read.
-    ASSERT_TRUE(WriteFile(dir / "v.rtf", "{\\rtf1 #{\\footnote Avant}x\\page}}{\\rtf2 y\\page}"));
+    ASSERT_TRUE(importer.Parse(FileContents(TestDataPath("exchange/" + name + ".rtf"))));
     CVeldorDoc doc;
-    ImportSummary summary;
-    EXPECT_EQ(ImportRtf(doc, dir / "v.rtf", &summary), 1);
-    EXPECT_TRUE(summary.parseOk);
+    for (auto& topic : importer.TakeTopics()) doc.AddTopic(std::move(topic));
+    EXPECT_TRUE(MatchesGolden(testing::TopicsJson(doc), "exchange/" + name + ".json"));
     EXPECT_TRUE(messages.messages.empty());
   }
-  ASSERT_TRUE(WriteFile(dir / "v.rtf", "{\\rtf1 #{\\footnote Avant}x\\page}{\\rtf2 y\\page}"));
-  CVeldorDoc doc;
-  ImportSummary summary;
-  EXPECT_EQ(ImportRtf(doc, dir / "v.rtf", &summary), 1);
-  EXPECT_FALSE(summary.parseOk);
-  std::vector<std::string> texts;
-  for (const auto& m : messages.messages) texts.push_back(m.text);
-  EXPECT_THAT(texts, ::testing::ElementsAre("Version RTF incorrecte", "Erreur RTF"));
-  EXPECT_EQ(messages.messages[0].caption, "Import RTF");
-  EXPECT_EQ(doc.GetTopic(0)->name, "Avant");
+}
+
+TEST(RtfImport, TopicsAndSubjectsOfSmallFiles) {
+  const struct {
+    std::string rtf;
+    std::vector<std::string> names;
+    std::vector<Seen> subjects;  // of the first topic
+    std::function<void(const CTopic&)> more = nullptr;
+  } cases[] = {
+      // Colours, sizes and groups that are skipped.
+      {"{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}{\\pict 0a{}}"
+       "{\\info{\\title T}}{\\cf1 rouge}{\\fs25 douze}{\\fs\\cf7 sans}{\\fs-3 neg}}",
+       {"Titre"},
+       {{kTypeTexte, "T"},
+        {kTypeTexte, "rouge"},
+        {kTypeTexte, "douze"},
+        {kTypeTexte, "sans"},
+        {kTypeTexte, "neg"}},
+       [](const CTopic& t) {
+         EXPECT_EQ(t.GetSubject(0)->style.faceName, "System");
+         EXPECT_EQ(t.GetSubject(1)->colour, 0x0000FFu);
+         EXPECT_EQ(t.GetSubject(2)->style.pointSize, 12);
+         EXPECT_EQ(t.GetSubject(3)->style.pointSize, 12);
+         EXPECT_EQ(t.GetSubject(3)->colour, 0u);  // no entry 7: black
+       }},
+      // Footnotes name topics uniquely.
+      {"{\\rtf1 #{\\footnote Intro}A\\page #{\\footnote Intro}B\\page C\\page D\\page "
+       "#{\\footnote  \xE9}E\\page #{\\footnote Intro1}F\\page}",
+       {"Intro", "Intro1", "Titre", "Titre1", "Titre2", "Intro11"},
+       {{kTypeTexte, "A"}}},
+      // The footnote mark goes, but text before a footnote stays.
+      {"{\\rtf1 Avant\\par{\\footnote x}Texte#{\\footnote Nom}\\par K{\\footnote clef} fin\\page}",
+       {"Nom"},
+       {{kTypeTexte, "Avant"}, {kTypeTexte, "Texte#"}, {kTypeTexte, " fin"}}},
+      // Only the mark just read is taken for the footnote mark: a
+      // one-character paragraph ended before a footnote group is text...
+      {"{\\rtf1 1\\par{\\footnote x}-\\par #{\\footnote N}a\\page}",
+       {"N"},
+       {{kTypeTexte, "1"}, {kTypeTexte, "-"}, {kTypeTexte, "a"}}},
+      // ...and a mark closing a group of its own, as word processors write it, goes.
+      {"{\\rtf1 {\\super #}{\\footnote x}a\\page}", {"Titre"}, {{kTypeTexte, "a"}}},
+      // A blank after a control symbol is text; after a word or its
+      // parameter it is the delimiter.
+      {"{\\rtf1 a\\\\ b\\{ c\\~ d\\'41 e\\tab f\\b1 g}",
+       {"Titre"},
+       {{kTypeTexte, "a\\ b{ c  dA e\tf"}, {kTypeTexte, "g"}}},
+      // Hot spots.
+      {"{\\rtf1 {\\uldb Suite}{\\v Suite}{\\ul Note}{\\v %Note}{\\uldb A}{\\v * IDH_A>fen}"
+       "{\\uldb B}{\\v C@autre.hlp}{\\strike0 plain}{\\v orphan}"
+       "{\\ul \\{bmr pic.bmp\\} legende}\\page}",
+       {"Titre"},
+       {{kTypeJump, "Suite", "Suite"},
+        {kTypeJump, "Note", "Note"},
+        {kTypeJump, "A", "IDH_A"},
+        {kTypeJump, "B", "C"},
+        {kTypeTexte, "plain"},
+        {kTypeBitMap, " legende", ""}},
+       [](const CTopic& t) {
+         EXPECT_EQ(t.GetSubject(2)->windowName, "fen");
+         EXPECT_EQ(t.GetSubject(5)->title, "pic.bmp");
+       }},
+      // Text after a bitmap is its caption.
+      {"{\\rtf1 \\{bmc LOGO.BMP\\} {\\b Legende}\\par \\{bml A.BMP\\}Direct\\par"
+       "\\{bmr X.BMP\\}\\par apres\\par}",
+       {"Titre"},
+       {{kTypeBitMap, "Legende"},
+        {kTypeBitMap, "Direct"},
+        {kTypeBitMap, ""},
+        {kTypeTexte, "apres"}},
+       [](const CTopic& t) {
+         EXPECT_EQ(t.GetSubject(0)->title, "LOGO.BMP");
+         EXPECT_EQ(t.GetSubject(0)->style.weight, 700);
+       }},
+      // Deep nesting neither crashes nor loses topics.
+      {"{\\rtf1 #{\\footnote Haut}a\\page " + std::string(200000, '{') + "b" +
+           std::string(200000, '}') + "\\page}",
+       {"Haut", "Titre"},
+       {{kTypeTexte, "a"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rtf.substr(0, 80));
+    RtfImporter importer;
+    ASSERT_TRUE(importer.Parse(c.rtf));
+    EXPECT_EQ(NamesOf(importer), c.names);
+    EXPECT_EQ(SubjectsOf(*importer.GetTopic(0)), c.subjects);
+    if (c.more) c.more(*importer.GetTopic(0));
+  }
+  EXPECT_EQ(RtfImporter().UniqueContextName(std::string(300, 'n')), std::string(250, 'n'));
+}
+
+TEST(RtfImport, SubjectsBeyondTheTopicCapacityAreCounted) {
+  std::string rtf = "{\\rtf1 ";
+  for (int i = 0; i < 300; ++i) rtf += "{\\b x}";
+  RtfImporter importer;
+  ASSERT_TRUE(importer.Parse(rtf + "\\page}"));
+  EXPECT_EQ(importer.GetTopic(0)->subjectCount(), CTopic::kMaxSubjects);
+  EXPECT_EQ(importer.DroppedSubjects(), 300 - CTopic::kMaxSubjects);
+  // In a full topic the footnote mark finds no room: the topic's last
+  // subject stays, and the mark is not counted as a subject left out.
+  rtf = "{\\rtf1 ";
+  for (int i = 0; i < CTopic::kMaxSubjects; ++i) rtf += "{\\b .}";
+  RtfImporter full;
+  ASSERT_TRUE(full.Parse(rtf + "#{\\footnote Fin}\\page}"));
+  EXPECT_EQ(full.GetTopic(0)->name, "Fin");
+  EXPECT_EQ(full.GetTopic(0)->subjectCount(), CTopic::kMaxSubjects);
+  EXPECT_EQ(full.DroppedSubjects(), 0);
 }
 
 TEST(RtfImport, ErrorsKeepTheTopicsFinishedSoFar) {
@@ -285,13 +174,23 @@ TEST(RtfImport, ErrorsKeepTheTopicsFinishedSoFar) {
     // A group still open at the end: the current topic is kept too.
     RtfImporter importer;
     EXPECT_FALSE(importer.Parse("{\\rtf1 #{\\footnote A}un\\page #{\\footnote B}deux"));
-    EXPECT_THAT(NamesOf(importer), ::testing::ElementsAre("A", "B"));
+    EXPECT_THAT(NamesOf(importer), ElementsAre("A", "B"));
     EXPECT_EQ(importer.GetTopic(1)->GetSubject(0)->text, "deux");
+  }
+  {
+    RtfImporter importer;  // deep nesting left open
+    EXPECT_FALSE(importer.Parse("{\\rtf1 #{\\footnote Haut}a\\page " + std::string(200000, '{')));
+    EXPECT_THAT(NamesOf(importer), ElementsAre("Haut"));
   }
   {
     RtfImporter importer;  // a backslash that ends the data
     EXPECT_FALSE(importer.Parse("{\\rtf1 un\\page deux\\"));
     EXPECT_EQ(importer.TopicCount(), 2);
+  }
+  {
+    RtfImporter importer;  // a zero byte ends the data, the group is still open there
+    EXPECT_FALSE(importer.Parse(std::string("{\\rtf1 a\\page \0b\\page}", 22)));
+    EXPECT_EQ(importer.TopicCount(), 1);
   }
   {
     RtfImporter importer;  // "\'" with its digits missing reads nothing beyond the data
@@ -301,40 +200,8 @@ TEST(RtfImport, ErrorsKeepTheTopicsFinishedSoFar) {
   {
     RtfImporter importer;  // "\footnote" at the very start has no mark to look back at
     EXPECT_TRUE(importer.Parse("\\footnote x}"));
-    EXPECT_TRUE(importer.Parse(std::string_view("\\b-", 3)) == false);
+    EXPECT_FALSE(importer.Parse(std::string_view("\\b-", 3)));
   }
-}
-
-TEST(RtfImport, DeepNestingNeitherCrashesNorLosesTopics) {
-  const int depth = 200000;
-  RtfImporter balanced;
-  const std::string nested = "{\\rtf1 #{\\footnote Haut}a\\page " + std::string(depth, '{') + "b" +
-                             std::string(depth, '}') + "\\page}";
-  EXPECT_TRUE(balanced.Parse(nested));
-  EXPECT_THAT(NamesOf(balanced), ::testing::ElementsAre("Haut", "Titre"));
-
-  RtfImporter open;
-  EXPECT_FALSE(open.Parse("{\\rtf1 #{\\footnote Haut}a\\page " + std::string(depth, '{')));
-  EXPECT_THAT(NamesOf(open), ::testing::ElementsAre("Haut"));
-}
-
-TEST(RtfImport, ZeroByteEndsTheData) {
-  std::string data = "{\\rtf1 a\\page ";
-  data += '\0';
-  data += "b\\page}";
-  RtfImporter importer;
-  EXPECT_FALSE(importer.Parse(data));  // the group is still open where the data ends
-  EXPECT_EQ(importer.TopicCount(), 1);
-}
-
-TEST(RtfImport, SubjectsBeyondTheTopicCapacityAreCounted) {
-  std::string rtf = "{\\rtf1 ";
-  for (int i = 0; i < 300; ++i) rtf += "{\\b x}";
-  rtf += "\\page}";
-  RtfImporter importer;
-  ASSERT_TRUE(importer.Parse(rtf));
-  EXPECT_EQ(importer.GetTopic(0)->subjectCount(), CTopic::kMaxSubjects);
-  EXPECT_EQ(importer.DroppedSubjects(), 300 - CTopic::kMaxSubjects);
 }
 
 class RtfImportFile : public ::testing::Test {
@@ -350,63 +217,69 @@ class RtfImportFile : public ::testing::Test {
   }
   TempDirectory dir_;
   RecordingMessages messages_;
+  CVeldorDoc doc_;
+  ImportSummary summary_;
 };
 
+TEST_F(RtfImportFile, WrongVersionStopsWithBothMessages) {
+  // A closing brace at the outermost level ends the parse: what follows
+  // it is not read.
+  EXPECT_EQ(ImportRtf(doc_, Write("a.rtf", "{\\rtf1 #{\\footnote A}x\\page}}{\\rtf2 y\\page}"),
+                      &summary_),
+            1);
+  EXPECT_TRUE(summary_.parseOk);
+  EXPECT_TRUE(messages_.messages.empty());
+  summary_ = {};
+  EXPECT_EQ(
+      ImportRtf(doc_, Write("b.rtf", "{\\rtf1 #{\\footnote B}x\\page}{\\rtf2 y\\page}"), &summary_),
+      1);
+  EXPECT_FALSE(summary_.parseOk);
+  EXPECT_THAT(Texts(), ElementsAre("Version RTF incorrecte", "Erreur RTF"));
+  EXPECT_EQ(messages_.messages[0].caption, "Import RTF");
+  EXPECT_EQ(doc_.GetTopic(1)->name, "B");
+}
+
 TEST_F(RtfImportFile, StopsAtTheProjectLimitWithCounts) {
-  CVeldorDoc doc;
-  for (int i = 0; i < CVeldorDoc::kMaxTopics - 2; ++i)
-    testing::AddTopic(doc, "T" + std::to_string(i));
-  ImportSummary summary;
-  EXPECT_EQ(ImportRtf(doc, Write("p.rtf", "{\\rtf1 a\\page b\\page c\\page d\\page e}"), &summary),
-            2);
-  EXPECT_EQ(doc.topicCount(), CVeldorDoc::kMaxTopics);
-  EXPECT_EQ(summary.leftOut, 3);
-  EXPECT_THAT(Texts(), ::testing::ElementsAre(
-                           "Un projet contient au plus 4096 groupes : 2 groupe(s) ajouté(s), 3 "
-                           "laissé(s) de côté."));
-  EXPECT_TRUE(doc.IsModified());
+  for (int i = 0; i < CVeldorDoc::kMaxTopics - 2; ++i) testing::AddTopic(doc_, std::to_string(i));
+  EXPECT_EQ(
+      ImportRtf(doc_, Write("p.rtf", "{\\rtf1 a\\page b\\page c\\page d\\page e}"), &summary_), 2);
+  EXPECT_EQ(doc_.topicCount(), CVeldorDoc::kMaxTopics);
+  EXPECT_EQ(summary_.leftOut, 3);
+  EXPECT_THAT(Texts(), ElementsAre("Un projet contient au plus 4096 groupes : 2 groupe(s) "
+                                   "ajouté(s), 3 laissé(s) de côté."));
+  EXPECT_TRUE(doc_.IsModified());
 }
 
 TEST_F(RtfImportFile, ReportsNamesInUseAndSubjectsLeftOut) {
-  CVeldorDoc doc;
-  testing::AddTopic(doc, "titre");
+  testing::AddTopic(doc_, "titre");
   std::string rtf = "{\\rtf1 ";
   for (int i = 0; i < 258; ++i) rtf += "{\\i x}";
-  ImportSummary summary;
-  EXPECT_EQ(ImportRtf(doc, Write("p.rtf", rtf + "}"), &summary), 1);
-  EXPECT_THAT(Texts(), ::testing::ElementsAre(
-                           "2 sujet(s) non importé(s) : un groupe contient au plus 256 sujets.\n"
-                           "1 des 1 groupe(s) ajouté(s) porte(nt) un nom déjà utilisé dans le "
-                           "projet."));
+  EXPECT_EQ(ImportRtf(doc_, Write("p.rtf", rtf + "}")), 1);
+  EXPECT_THAT(Texts(), ElementsAre("2 sujet(s) non importé(s) : un groupe contient au plus 256 "
+                                   "sujets.\n1 des 1 groupe(s) ajouté(s) porte(nt) un nom déjà "
+                                   "utilisé dans le projet."));
 }
 
 TEST_F(RtfImportFile, FilesThatCannotBeOpened) {
-  CVeldorDoc doc;
-  ImportSummary summary;
-  EXPECT_EQ(ImportRtf(doc, dir_ / "absent.rtf", &summary), 0);
-  EXPECT_FALSE(summary.fileRead);
-  EXPECT_EQ(ImportRtf(doc, dir_.path()), 0);
-  EXPECT_EQ(ImportRtf(doc, dir_ / "nowhere/x.rtf"), 0);
-  EXPECT_THAT(
-      Texts(),
-      ::testing::ElementsAre(
-          "Impossible d'ouvrir le fichier " + dir_ / "absent.rtf" + ".\nFichier non trouvé",
-          "Impossible d'ouvrir le fichier " + dir_.path() + ".\nFichier invalide",
-          "Impossible d'ouvrir le fichier " + dir_ / "nowhere/x.rtf" + ".\nChemin invalide"));
+  EXPECT_EQ(ImportRtf(doc_, dir_ / "absent.rtf", &summary_), 0);
+  EXPECT_FALSE(summary_.fileRead);
+  EXPECT_EQ(ImportRtf(doc_, dir_.path()), 0);
+  EXPECT_EQ(ImportRtf(doc_, dir_ / "nowhere/x.rtf"), 0);
+  const std::string open = "Impossible d'ouvrir le fichier ";
+  EXPECT_THAT(Texts(), ElementsAre(open + dir_ / "absent.rtf" + ".\nFichier non trouvé",
+                                   open + dir_.path() + ".\nFichier invalide",
+                                   open + dir_ / "nowhere/x.rtf" + ".\nChemin invalide"));
   EXPECT_EQ(messages_.messages[0].caption, "Import RTF");
   EXPECT_EQ(messages_.messages[0].icon, MessageIcon::Error);
-  EXPECT_FALSE(doc.IsModified());
+  EXPECT_FALSE(doc_.IsModified());
 }
 
 TEST_F(RtfImportFile, LongFilesAreCutWithAWarning) {
-  std::string rtf = "{\\rtf1 debut\\page ";
-  rtf += std::string(RtfImporter::kMaxBytes, 'x');
-  rtf += "\\page fin\\page}";
-  CVeldorDoc doc;
-  ImportSummary summary;
+  const std::string rtf =
+      "{\\rtf1 debut\\page " + std::string(RtfImporter::kMaxBytes, 'x') + "\\page fin\\page}";
   // The cut leaves a group open; the text read up to it is kept.
-  EXPECT_EQ(ImportRtf(doc, Write("long.rtf", rtf), &summary), 2);
-  EXPECT_FALSE(summary.parseOk);
+  EXPECT_EQ(ImportRtf(doc_, Write("long.rtf", rtf), &summary_), 2);
+  EXPECT_FALSE(summary_.parseOk);
   ASSERT_EQ(messages_.messages.size(), 2u);
   EXPECT_NE(messages_.messages[0].text.find("500000"), std::string::npos);
   EXPECT_EQ(messages_.messages[1].text, "Erreur RTF");
@@ -416,9 +289,8 @@ TEST_F(RtfImportFile, LongFilesAreCutWithAWarning) {
 }
 
 TEST_F(RtfImportFile, Utf8TextIsConverted) {
-  CVeldorDoc doc;
-  EXPECT_EQ(ImportRtf(doc, Write("u.rtf", "{\\rtf1 \xC3\xA9t\xC3\xA9 \\'e9\\page}")), 1);
-  EXPECT_EQ(doc.GetTopic(0)->GetSubject(0)->text, "\xE9t\xE9 \xE9");
+  EXPECT_EQ(ImportRtf(doc_, Write("u.rtf", "{\\rtf1 \xC3\xA9t\xC3\xA9 \\'e9\\page}")), 1);
+  EXPECT_EQ(doc_.GetTopic(0)->GetSubject(0)->text, "\xE9t\xE9 \xE9");
 }
 
 }  // namespace

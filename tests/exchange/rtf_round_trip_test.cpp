@@ -3,7 +3,7 @@
 // paragraph (line ends aside) and jumps that lead to the same topics.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <string>
 
 #include "build/error_list.h"
 #include "build/project_rtf.h"
@@ -18,11 +18,6 @@
 namespace veldor {
 namespace {
 
-std::string WithoutCarriageReturns(std::string text) {
-  std::erase(text, '\r');
-  return text;
-}
-
 // The non-empty paragraphs of a topic: the displayed texts of the subjects
 // up to each one that ends a paragraph.
 std::vector<std::string> Paragraphs(const CTopic& topic) {
@@ -30,7 +25,8 @@ std::vector<std::string> Paragraphs(const CTopic& topic) {
   std::string current;
   for (int i = 0; i < topic.subjectCount(); ++i) {
     const CTypeEdit& subject = *topic.GetSubject(i);
-    current += WithoutCarriageReturns(subject.GetText());
+    current += subject.GetText();
+    std::erase(current, '\r');
     if (subject.flags & kFlagParagraphEnd) {
       if (!current.empty()) paragraphs.push_back(current);
       current.clear();
@@ -65,10 +61,6 @@ std::ostream& operator<<(std::ostream& out, const Link& l) {
   return out << "{" << l.type << ", " << l.label << " -> " << l.topic << "}";
 }
 
-bool LeadsToTopic(const CTypeEdit& s) {
-  return s.action == kActionSaut || s.action == kActionPopup;
-}
-
 // The jumps and images of a topic with the topic each leads to.
 std::vector<Link> Links(const CTopic& topic, const std::vector<const CTopic*>& topics) {
   std::vector<Link> links;
@@ -76,7 +68,8 @@ std::vector<Link> Links(const CTopic& topic, const std::vector<const CTopic*>& t
     const CTypeEdit& s = *topic.GetSubject(i);
     if (s.typeCode != kTypeJump && s.typeCode != kTypeBitMap) continue;
     const std::string label = s.typeCode == kTypeJump ? s.GetText() : s.title;
-    links.push_back({s.typeCode, label, LeadsToTopic(s) ? TopicOf(s.target, topics) : ""});
+    const bool leadsToTopic = s.action == kActionSaut || s.action == kActionPopup;
+    links.push_back({s.typeCode, label, leadsToTopic ? TopicOf(s.target, topics) : ""});
   }
   return links;
 }
@@ -88,12 +81,6 @@ bool IsSubsequence(const std::vector<Link>& part, const std::vector<Link>& whole
     if (next < part.size() && link == part[next]) ++next;
   }
   return next == part.size();
-}
-
-std::vector<const CTopic*> TopicsOf(const CVeldorDoc& doc) {
-  std::vector<const CTopic*> topics;
-  for (int i = 0; i < doc.topicCount(); ++i) topics.push_back(doc.GetTopic(i));
-  return topics;
 }
 
 // Builds the RTF file of `doc`, reads it back into `importer` and compares.
@@ -112,9 +99,11 @@ void ExpectRoundTrip(CVeldorDoc& doc, RtfImporter& importer) {
   ASSERT_TRUE(importer.Parse(rtf));
   EXPECT_TRUE(messages.messages.empty());
   ASSERT_EQ(importer.TopicCount(), doc.topicCount());
-  std::vector<const CTopic*> imported;
-  for (int i = 0; i < importer.TopicCount(); ++i) imported.push_back(importer.GetTopic(i));
-  const std::vector<const CTopic*> original = TopicsOf(doc);
+  std::vector<const CTopic*> original, imported;
+  for (int i = 0; i < doc.topicCount(); ++i) {
+    original.push_back(doc.GetTopic(i));
+    imported.push_back(importer.GetTopic(i));
+  }
 
   for (int i = 0; i < doc.topicCount(); ++i) {
     const CTopic& before = *original[static_cast<size_t>(i)];
@@ -129,50 +118,28 @@ void ExpectRoundTrip(CVeldorDoc& doc, RtfImporter& importer) {
         << ::testing::PrintToString(Links(before, original)) << "\n"
         << ::testing::PrintToString(linksAfter);
     for (const Link& link : linksAfter) {
-      const bool macro = link.topic.empty();
-      if (!macro) {
-        EXPECT_FALSE(TopicOf(link.topic, imported).empty()) << link;
-      }
+      if (link.topic.empty()) continue;  // a macro
+      EXPECT_FALSE(TopicOf(link.topic, imported).empty()) << link;
     }
   }
 }
 
 TEST(RtfRoundTrip, DemoProject) {
-  std::string json;
-  ASSERT_TRUE(ReadFile(std::string(VELDOR_SOURCE_DIR) + "/examples/demo/demo.json", json));
   CVeldorDoc doc;
   std::string error;
-  ASSERT_TRUE(ProjectFromJsonText(json, doc, &error)) << error;
+  ASSERT_TRUE(ProjectFromJsonText(
+      FileContents(std::string(VELDOR_SOURCE_DIR) + "/examples/demo/demo.json"), doc, &error))
+      << error;
   ASSERT_GT(doc.topicCount(), 10);
   RtfImporter importer;
   ExpectRoundTrip(doc, importer);
 }
 
 // Texts that need escaping, line ends, all link kinds and a reference
-// string, in a project built here.
+// string, in a project of our own.
 TEST(RtfRoundTrip, ConstructedProject) {
   CVeldorDoc doc;
-  doc.projectName = "RT";
-  CTopic& a = testing::AddTopic(doc, "IDH_A");
-  a.title = "\xC9t\xE9";
-  a.references = "ALIAS_A;IDH_A2";
-  testing::AddSubject(a, kTypeTitre, "Titre \xE9l\xE9gant {a} \\b\\");
-  CTypeEdit& run = testing::AddSubject(a, kTypeTexte, "deux\r\nlignes\net un CR\r seul ");
-  run.flags = 0;
-  testing::AddSubject(a, kTypeJump, "vers B").target = "IDH_B";
-  CTypeEdit& popup = testing::AddSubject(a, kTypeJump, "pop");
-  popup.action = kActionPopup;
-  popup.target = "IDH_B";
-  popup.linkMark = 2;
-  testing::AddSubject(a, kTypeJump, "imprimer").action = kActionImprime;
-  CTopic& b = testing::AddTopic(doc, "IDH_B");
-  CTypeEdit& image = testing::AddSubject(b, kTypeBitMap, "L\xE9gende");
-  image.title = "D:\\IMG\\A.BMP";
-  image.action = kActionSaut;
-  image.target = "IDH_A";
-  image.windowName = "second";
-  testing::AddSubject(b, kTypeBitMap, "").title = "B.BMP";
-  testing::AddSubject(b, kTypeIndent, "retour").flags = kFlagParagraphEnd | kFlagBox;
+  testing::LoadProject("exchange/round_trip.json", doc);
   RtfImporter importer;
   ExpectRoundTrip(doc, importer);
   ASSERT_EQ(importer.TopicCount(), 2);

@@ -14,9 +14,7 @@ const ImportTags kTags;  // "<PAGE>", "<NOM>", "<TITRE>"
 
 // Name, title and text of each topic.
 struct Page {
-  std::string name;
-  std::string title;
-  std::string text;
+  std::string name, title, text;
   bool operator==(const Page&) const = default;
 };
 
@@ -24,84 +22,55 @@ std::ostream& operator<<(std::ostream& out, const Page& p) {
   return out << "{" << p.name << ", " << p.title << ", \"" << p.text << "\"}";
 }
 
-std::vector<Page> Pages(const std::vector<std::unique_ptr<CTopic>>& topics) {
+std::vector<Page> Parse(std::string_view text, const ImportTags& tags = kTags) {
   std::vector<Page> pages;
-  for (const auto& topic : topics) {
+  for (const auto& topic : ParseTaggedText(text, tags).topics) {
     EXPECT_EQ(topic->subjectCount(), 1);
-    pages.push_back({topic->name, topic->title, topic->GetSubject(0)->text});
+    const CTypeEdit& subject = *topic->GetSubject(0);
+    EXPECT_EQ(subject.typeCode, kTypeTexte);
+    EXPECT_EQ(subject.flags, kFlagParagraphEnd);
+    pages.push_back({topic->name, topic->title, subject.text});
   }
   return pages;
 }
 
-std::vector<Page> Parse(std::string_view text, const ImportTags& tags = kTags) {
-  return Pages(ParseTaggedText(text, tags).topics);
-}
-
-TEST(TextImport, FileWithoutTagsIsOnePageWithOneMoreLineEnd) {
-  EXPECT_EQ(Parse("un\r\ndeux\nfin"),
-            (std::vector<Page>{{"Page0", "Titre1", "un\r\ndeux\r\nfin\r\n\r\n"}}));
-  // An empty file still gives the final line end.
-  EXPECT_EQ(Parse(""), (std::vector<Page>{{"Page0", "Titre1", "\r\n"}}));
-}
-
-TEST(TextImport, TagsNameTitleAndCountPages) {
-  const std::vector<Page> pages = Parse(
-      "<PAGE>\n"
-      "<NOM> Mon sujet-2 \xE9t\xE9_x\n"
-      "avant <TITRE>Un titre, tel quel \n"
-      "texte\n"
-      "\n"
-      "suite <PAGE> ignored\n"
-      "<NOM>Premier<PAGE>\n"
-      "<NOM>Second\n"
-      "corps\n"
-      "<PAGE>\n");
-  EXPECT_EQ(pages, (std::vector<Page>{
-                       {"Page0", "Titre1", ""},
-                       {"Monsujet2tx", "Un titre, tel quel ", "texte\r\n\r\n"},
-                       {"Second", "", "corps\r\n"},
-                       {"Page4", "", "\r\n"},  // the last line was a page tag
-                   }));
-  // "Page1" is never given: the counter starts at 2 after "Page0".
-}
-
-TEST(TextImport, EmptyNameTagMakesEveryLineANameLine) {
-  ImportTags tags;
-  tags.nameTag = "";
-  EXPECT_TRUE(ParseTaggedText("a b\n<PAGE>\nc-d\n", tags).topics.empty());
-  tags = kTags;
-  tags.titleTag = "";
-  const auto topics = ParseTaggedText("<NOM>n\nt1\nt2\n", tags).topics;
-  EXPECT_TRUE(topics.empty());  // all text went into the title: nothing to keep
-}
-
-TEST(TextImport, LongLinesAreReadIn511CharacterPieces) {
+TEST(TextImport, PagesNamesTitlesAndLineEnds) {
   const std::string piece(507, 'x');
-  // The tag straddles the end of the first piece and is not found.
-  const std::string line = piece + "<PAGE>" + std::string(92, 'y');
-  const std::vector<Page> pages = Parse(line + "\r\n" + std::string(511, 'z') + "\n");
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_EQ(pages[0].text, line.substr(0, 511) + "\r\n" + line.substr(511) + "\r\n" +
-                               std::string(511, 'z') + "\r\n\r\n");
+  const std::string line = piece + "<PAGE>" + std::string(92, 'y');  // the tag straddles 511
+  const struct {
+    std::string input;
+    std::vector<Page> pages;
+  } cases[] = {
+      // Without tags: one page with one more line end, even when empty.
+      {"un\r\ndeux\nfin", {{"Page0", "Titre1", "un\r\ndeux\r\nfin\r\n\r\n"}}},
+      {"", {{"Page0", "Titre1", "\r\n"}}},
+      // "Page1" is never given: the counter starts at 2 after "Page0".
+      {"<PAGE>\n<NOM> Mon sujet-2 \xE9t\xE9_x\navant <TITRE>Un titre, tel quel \ntexte\n\n"
+       "suite <PAGE> ignored\n<NOM>Premier<PAGE>\n<NOM>Second\ncorps\n<PAGE>\n",
+       {{"Page0", "Titre1", ""},
+        {"Monsujet2tx", "Un titre, tel quel ", "texte\r\n\r\n"},
+        {"Second", "", "corps\r\n"},
+        {"Page4", "", "\r\n"}}},  // the last line was a page tag
+      // LF and CR LF end lines; a lone CR is data; Ctrl-Z ends the text.
+      {"a\rb\r\nc\x1A<PAGE>\nlost\n", {{"Page0", "Titre1", "a\rb\r\nc\r\n\r\n"}}},
+      // Lines are read in 511-character pieces: a tag across two is not found.
+      {line + "\r\n" + std::string(511, 'z') + "\n",
+       {{"Page0", "Titre1",
+         line.substr(0, 511) + "\r\n" + line.substr(511) + "\r\n" + std::string(511, 'z') +
+             "\r\n\r\n"}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Parse(c.input), c.pages) << c.input;
   // A tag wholly inside a later piece is found.
   EXPECT_EQ(Parse(std::string(511, 'a') + "<PAGE>\n").size(), 2u);
 }
 
-TEST(TextImport, LineEndsAndCtrlZ) {
-  // LF and CR LF end lines; a lone CR is data; Ctrl-Z ends the text.
-  EXPECT_EQ(Parse("a\rb\r\nc\x1A<PAGE>\nlost\n")[0].text, "a\rb\r\nc\r\n\r\n");
-}
-
-TEST(TextImport, SubjectsAreTextSubjectsWithTheirDefaults) {
-  const auto topics = ParseTaggedText("x\n", kTags).topics;
-  ASSERT_EQ(topics.size(), 1u);
-  const CTypeEdit& subject = *topics[0]->GetSubject(0);
-  EXPECT_EQ(subject.typeCode, kTypeTexte);
-  EXPECT_EQ(subject.style.pointSize, 10);
-  EXPECT_EQ(subject.flags, kFlagParagraphEnd);
-}
-
-TEST(TextImport, TopicLimitLeavesPagesOutAndCountsThem) {
+TEST(TextImport, EmptyTagsAndTopicLimit) {
+  ImportTags tags;
+  tags.nameTag = "";  // every line is a name line
+  EXPECT_TRUE(ParseTaggedText("a b\n<PAGE>\nc-d\n", tags).topics.empty());
+  tags = kTags;
+  tags.titleTag = "";  // all text goes into the title: nothing to keep
+  EXPECT_TRUE(ParseTaggedText("<NOM>n\nt1\nt2\n", tags).topics.empty());
   const TaggedTextTopics parsed = ParseTaggedText("a\n<PAGE>\nb\n<PAGE>\nc\n<PAGE>\nd\n", kTags, 2);
   EXPECT_EQ(parsed.topics.size(), 2u);
   EXPECT_EQ(parsed.leftOut, 2);
@@ -120,9 +89,8 @@ class TextImportFile : public ::testing::Test {
 TEST_F(TextImportFile, AppendsTopicsAndCountsNamesInUse) {
   CVeldorDoc doc;
   testing::AddTopic(doc, "PAGE0");
-  const std::string path = Write("in.txt", "a\n<PAGE>\n<NOM>Page0\nb\n");
   ImportSummary summary;
-  ASSERT_EQ(ImportText(doc, path, kTags, &summary), 1);
+  ASSERT_EQ(ImportText(doc, Write("in.txt", "a\n<PAGE>\n<NOM>Page0\nb\n"), kTags, &summary), 1);
   EXPECT_EQ(doc.topicCount(), 3);
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(summary.added, 2);
@@ -134,8 +102,7 @@ TEST_F(TextImportFile, AppendsTopicsAndCountsNamesInUse) {
 
 TEST_F(TextImportFile, StopsAtTheProjectLimitWithCounts) {
   CVeldorDoc doc;
-  for (int i = 0; i < CVeldorDoc::kMaxTopics - 1; ++i)
-    testing::AddTopic(doc, "T" + std::to_string(i));
+  for (int i = 0; i < CVeldorDoc::kMaxTopics - 1; ++i) testing::AddTopic(doc, std::to_string(i));
   ImportSummary summary;
   ASSERT_EQ(ImportText(doc, Write("in.txt", "a\n<PAGE>\nb\n<PAGE>\nc\n"), kTags, &summary), 1);
   EXPECT_EQ(doc.topicCount(), CVeldorDoc::kMaxTopics);
