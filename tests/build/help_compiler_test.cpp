@@ -171,10 +171,7 @@ TEST_F(HelpCompilerTest, ErrorLogIsReadUpToItsLimitLineByLine) {
 // no work directory either, it stays in the program directory.
 TEST_F(HelpCompilerTest, CompiledFileOfAProjectNeverSaved) {
   CVeldorDoc unsaved;
-  unsaved.projectName = "DEMO";
-  unsaved.rootDir = work_;
-  unsaved.errorLogFile = "DEMO.ERR";
-  unsaved.helpCompiler = 2;
+  LoadProject("build/compile_project.json", unsaved, work_);
   ASSERT_TRUE(CommandBuildAll(unsaved, errors_));
   EXPECT_EQ(FileContents(work_ + "/DEMO.HLP"), "compiled DEMO\n");
   EXPECT_EQ(FileModificationTime(work_ + "/DEMO.HLP"), kCompiledTime);

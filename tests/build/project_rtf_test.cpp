@@ -8,7 +8,6 @@
 #include "build/build_commands.h"
 #include "build/build_test_support.h"
 #include "build/error_list.h"
-#include "model/project_json.h"
 #include "platform/files.h"
 #include "platform/recording_messages.h"
 #include "support/scoped_environment.h"
@@ -22,6 +21,7 @@ using testing::AddSubject;
 using testing::AddTopic;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using testing::LoadProject;
 using testing::MakeSubject;
 
 class ProjectRtfTest : public ::testing::Test {
@@ -29,17 +29,6 @@ class ProjectRtfTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(MakeDirectory(work_));
     doc_.projectName = "DEMO";
-    doc_.rootDir = work_;
-  }
-
-  // Chapters with a topic outside the list, reference strings, three fonts
-  // and an empty face name, a topic without subjects, a paragraph left
-  // open, global strings; given unsorted.
-  void LoadFullProject() {
-    std::string error;
-    ASSERT_TRUE(
-        ProjectFromJsonText(FileContents(TestDataPath("build/full_project.json")), doc_, &error))
-        << error;
     doc_.rootDir = work_;
   }
 
@@ -64,8 +53,10 @@ TEST_F(ProjectRtfTest, WorkedExample) {
   EXPECT_TRUE(messages_.messages.empty());
 }
 
+// Chapters with a topic outside the list, reference strings, fonts and an
+// empty face name, a topic without subjects, an open paragraph, globals.
 TEST_F(ProjectRtfTest, FullProjectTwiceGivesTheSameFiles) {
-  LoadFullProject();
+  LoadProject("build/full_project.json", doc_, work_);
   ASSERT_TRUE(BuildRtf(doc_, errors_));
   const std::string rtf = FileContents(work_ + "/DEMO.RTF");
   EXPECT_TRUE(MatchesGolden(rtf, "build/project_full.rtf"));
@@ -80,7 +71,7 @@ TEST_F(ProjectRtfTest, FullProjectTwiceGivesTheSameFiles) {
 }
 
 TEST_F(ProjectRtfTest, ExportHasChapterHeadingsAndNoHelpMarkup) {
-  LoadFullProject();
+  LoadProject("build/full_project.json", doc_, work_);
   ASSERT_TRUE(ExportRtf(doc_, temp_ / "export.rtf"));
   EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "build/export_full.rtf"));
   EXPECT_TRUE(ListDirectory(work_).empty());
