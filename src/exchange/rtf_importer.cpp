@@ -325,7 +325,10 @@ bool RtfImporter::ControlWord(Word word, bool hasParameter, int32_t parameter,
       break;
     case Word::kFontSize:
       Flush();
-      State().size = hasParameter ? parameter / 2 : defaultSize_;
+      // A size that is no real point size (none, zero, negative, beyond
+      // what a word processor allows) takes the default, never a wrapped value.
+      State().size =
+          hasParameter && parameter >= 2 && parameter / 2 <= 1638 ? parameter / 2 : defaultSize_;
       break;
     case Word::kColour:
       Flush();

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstdio>
 
 #include "exchange/import_summary.h"
 #include "exchange/rtf_import.h"
@@ -15,27 +15,6 @@ namespace veldor {
 namespace {
 
 using ::testing::ElementsAre;
-
-// One subject as the tests look at it.
-struct Seen {
-  int type;
-  std::string text;
-  std::string target = "";
-  bool operator==(const Seen&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Seen& s) {
-  return out << "{" << s.type << ", \"" << s.text << "\", " << s.target << "}";
-}
-
-std::vector<Seen> SubjectsOf(const CTopic& topic) {
-  std::vector<Seen> seen;
-  for (int i = 0; i < topic.subjectCount(); ++i) {
-    const CTypeEdit& s = *topic.GetSubject(i);
-    seen.push_back({s.typeCode, s.text, s.target});
-  }
-  return seen;
-}
 
 std::vector<std::string> NamesOf(const RtfImporter& importer) {
   std::vector<std::string> names;
@@ -62,91 +41,40 @@ TEST(RtfImport, FilesGiveTheirTopicsFieldForField) {
   }
 }
 
+// What the tests look at in a subject, on one line.
+std::string Describe(const CTypeEdit& s) {
+  std::string text;
+  for (char c : s.text)
+    text += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+  std::string line = "  " + std::to_string(s.typeCode) + " \"" + text + "\"";
+  if (!s.target.empty()) line += " -> " + s.target;
+  if (!s.title.empty()) line += " file=" + s.title;
+  if (!s.windowName.empty()) line += " window=" + s.windowName;
+  char colour[16];
+  std::snprintf(colour, sizeof colour, "%06X", s.colour);
+  return line + " " + s.style.faceName + " " + std::to_string(s.style.pointSize) +
+         "pt weight=" + std::to_string(s.style.weight) + " colour=" + colour + "\n";
+}
+
+// Each file of rtf_cases.txt read on its own: its topics with their
+// subjects, against rtf_cases.golden.txt.
 TEST(RtfImport, TopicsAndSubjectsOfSmallFiles) {
-  const struct {
-    std::string rtf;
-    std::vector<std::string> names;
-    std::vector<Seen> subjects;  // of the first topic
-    std::function<void(const CTopic&)> more = nullptr;
-  } cases[] = {
-      // Colours, sizes and groups that are skipped.
-      {"{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}{\\pict 0a{}}"
-       "{\\info{\\title T}}{\\cf1 rouge}{\\fs25 douze}{\\fs\\cf7 sans}{\\fs-3 neg}}",
-       {"Titre"},
-       {{kTypeTexte, "T"},
-        {kTypeTexte, "rouge"},
-        {kTypeTexte, "douze"},
-        {kTypeTexte, "sans"},
-        {kTypeTexte, "neg"}},
-       [](const CTopic& t) {
-         EXPECT_EQ(t.GetSubject(0)->style.faceName, "System");
-         EXPECT_EQ(t.GetSubject(1)->colour, 0x0000FFu);
-         EXPECT_EQ(t.GetSubject(2)->style.pointSize, 12);
-         EXPECT_EQ(t.GetSubject(3)->style.pointSize, 12);
-         EXPECT_EQ(t.GetSubject(3)->colour, 0u);  // no entry 7: black
-       }},
-      // Footnotes name topics uniquely.
-      {"{\\rtf1 #{\\footnote Intro}A\\page #{\\footnote Intro}B\\page C\\page D\\page "
-       "#{\\footnote  \xE9}E\\page #{\\footnote Intro1}F\\page}",
-       {"Intro", "Intro1", "Titre", "Titre1", "Titre2", "Intro11"},
-       {{kTypeTexte, "A"}}},
-      // The footnote mark goes, but text before a footnote stays.
-      {"{\\rtf1 Avant\\par{\\footnote x}Texte#{\\footnote Nom}\\par K{\\footnote clef} fin\\page}",
-       {"Nom"},
-       {{kTypeTexte, "Avant"}, {kTypeTexte, "Texte#"}, {kTypeTexte, " fin"}}},
-      // Only the mark just read is taken for the footnote mark: a
-      // one-character paragraph ended before a footnote group is text...
-      {"{\\rtf1 1\\par{\\footnote x}-\\par #{\\footnote N}a\\page}",
-       {"N"},
-       {{kTypeTexte, "1"}, {kTypeTexte, "-"}, {kTypeTexte, "a"}}},
-      // ...and a mark closing a group of its own, as word processors write it, goes.
-      {"{\\rtf1 {\\super #}{\\footnote x}a\\page}", {"Titre"}, {{kTypeTexte, "a"}}},
-      // A blank after a control symbol is text; after a word or its
-      // parameter it is the delimiter.
-      {"{\\rtf1 a\\\\ b\\{ c\\~ d\\'41 e\\tab f\\b1 g}",
-       {"Titre"},
-       {{kTypeTexte, "a\\ b{ c  dA e\tf"}, {kTypeTexte, "g"}}},
-      // Hot spots.
-      {"{\\rtf1 {\\uldb Suite}{\\v Suite}{\\ul Note}{\\v %Note}{\\uldb A}{\\v * IDH_A>fen}"
-       "{\\uldb B}{\\v C@autre.hlp}{\\strike0 plain}{\\v orphan}"
-       "{\\ul \\{bmr pic.bmp\\} legende}\\page}",
-       {"Titre"},
-       {{kTypeJump, "Suite", "Suite"},
-        {kTypeJump, "Note", "Note"},
-        {kTypeJump, "A", "IDH_A"},
-        {kTypeJump, "B", "C"},
-        {kTypeTexte, "plain"},
-        {kTypeBitMap, " legende", ""}},
-       [](const CTopic& t) {
-         EXPECT_EQ(t.GetSubject(2)->windowName, "fen");
-         EXPECT_EQ(t.GetSubject(5)->title, "pic.bmp");
-       }},
-      // Text after a bitmap is its caption.
-      {"{\\rtf1 \\{bmc LOGO.BMP\\} {\\b Legende}\\par \\{bml A.BMP\\}Direct\\par"
-       "\\{bmr X.BMP\\}\\par apres\\par}",
-       {"Titre"},
-       {{kTypeBitMap, "Legende"},
-        {kTypeBitMap, "Direct"},
-        {kTypeBitMap, ""},
-        {kTypeTexte, "apres"}},
-       [](const CTopic& t) {
-         EXPECT_EQ(t.GetSubject(0)->title, "LOGO.BMP");
-         EXPECT_EQ(t.GetSubject(0)->style.weight, 700);
-       }},
-      // Deep nesting neither crashes nor loses topics.
-      {"{\\rtf1 #{\\footnote Haut}a\\page " + std::string(200000, '{') + "b" +
-           std::string(200000, '}') + "\\page}",
-       {"Haut", "Titre"},
-       {{kTypeTexte, "a"}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.rtf.substr(0, 80));
+  const std::string cases = FileContents(TestDataPath("exchange/rtf_cases.txt"));
+  std::string out;
+  for (size_t at = 0, end; at < cases.size(); at = end + 1) {
+    end = cases.find('\n', at);
+    const std::string line = cases.substr(at, end - at);
+    out += line + "\n";
+    if (line.starts_with(";")) continue;
     RtfImporter importer;
-    ASSERT_TRUE(importer.Parse(c.rtf));
-    EXPECT_EQ(NamesOf(importer), c.names);
-    EXPECT_EQ(SubjectsOf(*importer.GetTopic(0)), c.subjects);
-    if (c.more) c.more(*importer.GetTopic(0));
+    out += importer.Parse(line) ? "parsed\n" : "parse error\n";
+    for (int i = 0; i < importer.TopicCount(); ++i) {
+      const CTopic& topic = *importer.GetTopic(i);
+      out += "topic " + topic.name + "\n";
+      for (int j = 0; j < topic.subjectCount(); ++j) out += Describe(*topic.GetSubject(j));
+    }
   }
+  EXPECT_TRUE(MatchesGolden(out, "exchange/rtf_cases.golden.txt"));
   EXPECT_EQ(RtfImporter().UniqueContextName(std::string(300, 'n')), std::string(250, 'n'));
 }
 
@@ -178,8 +106,13 @@ TEST(RtfImport, ErrorsKeepTheTopicsFinishedSoFar) {
     EXPECT_EQ(importer.GetTopic(1)->GetSubject(0)->text, "deux");
   }
   {
-    RtfImporter importer;  // deep nesting left open
-    EXPECT_FALSE(importer.Parse("{\\rtf1 #{\\footnote Haut}a\\page " + std::string(200000, '{')));
+    // Deep nesting neither crashes nor loses topics, balanced or left open.
+    const std::string deep = "{\\rtf1 #{\\footnote Haut}a\\page " + std::string(200000, '{');
+    RtfImporter balanced;
+    EXPECT_TRUE(balanced.Parse(deep + "b" + std::string(200000, '}') + "\\page}"));
+    EXPECT_THAT(NamesOf(balanced), ElementsAre("Haut", "Titre"));
+    RtfImporter importer;
+    EXPECT_FALSE(importer.Parse(deep));
     EXPECT_THAT(NamesOf(importer), ElementsAre("Haut"));
   }
   {
