@@ -4,7 +4,6 @@
 #include "devtools/delphi_wizard.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "devtools/help_map_include.h"
 #include "devtools_test_support.h"
@@ -16,27 +15,26 @@
 namespace veldor {
 namespace {
 
-// Writes, as Delphi's converter does, the text form beside the binary one.
-const char* const kFakeConverter =
-    "#!/bin/sh\n"
-    "txt=\"${1%.*}.TXT\"\n"
-    "printf 'object frmRapport: TfrmRapport\\r\\n  HelpContext = 600\\r\\n"
-    "  object btnImprimer: TButton\\r\\n    HelpContext = 610\\r\\n  end\\r\\nend\\r\\n'"
-    " > \"$txt\"\n";
-
 class DelphiWizardTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(dir_.path().empty());
+    // The stand-in converters are in a directory whose name has a blank.
     CopySample("delphi", dir_ / "delphi");
+    CopySample("bin", dir_ / "Program Files");
   }
 
-  std::string MakeConverter(const std::string& script) {
-    const std::string path = dir_ / "bin/convert.sh";
-    EXPECT_TRUE(MakeDirectories(dir_ / "bin"));
-    EXPECT_TRUE(WriteFile(path, script));
-    ::chmod(path.c_str(), 0755);
-    return path;
+  std::string Converter(const std::string& name) const { return dir_ / ("Program Files/" + name); }
+
+  // The project read with `converter`: its number of forms and the forms
+  // left out.
+  std::vector<SkippedForm> Read(const std::string& project, const std::string& converter,
+                                int expectedForms) {
+    CDelphiProject reader;
+    reader.converterPath = converter;
+    EXPECT_TRUE(reader.ReadDelphiProject(dir_ / ("delphi/" + project)));
+    EXPECT_EQ(reader.formCount(), expectedForms) << project;
+    return reader.skipped;
   }
 
   TempDirectory dir_;
@@ -68,8 +66,8 @@ TEST_F(DelphiWizardTest, SampleProjectWithoutConverter) {
 }
 
 TEST_F(DelphiWizardTest, BinaryFormsGoThroughTheConverterOfTheSettings) {
-  const std::string converter = MakeConverter(kFakeConverter);
-  ASSERT_TRUE(WriteFile(dir_ / "veldor.ini", "[Fichier]\r\nconvert=" + converter + "\r\n"));
+  ASSERT_TRUE(
+      WriteFile(dir_ / "veldor.ini", "[Fichier]\r\nconvert=" + Converter("convert.sh") + "\r\n"));
   WizardReport report;
   {
     ScopedSettingsFile<> settings(dir_ / "veldor.ini");
@@ -85,11 +83,7 @@ TEST_F(DelphiWizardTest, BinaryFormsGoThroughTheConverterOfTheSettings) {
 }
 
 TEST_F(DelphiWizardTest, AConverterThatCannotStartIsReportedOnce) {
-  ASSERT_TRUE(WriteFile(dir_ / "delphi/Second.pas", "unit Second;\r\nend.\r\n"));
-  ASSERT_TRUE(CopyFile(dir_ / "delphi/Rapport.dfm", dir_ / "delphi/Second.dfm"));
-  ASSERT_TRUE(WriteFile(dir_ / "delphi/Two.dpr",
-                        "program Two;\r\nuses\r\n  Rapport in 'Rapport.pas' {frmRapport},\r\n"
-                        "  Second in 'Second.pas' {frmSecond};\r\nbegin\r\nend.\r\n"));
+  // Two binary forms.
   const std::string missing = dir_ / "bin/nothing-here.exe";
   WizardReport report;
   ASSERT_TRUE(RunDelphiWizard(doc_, dir_ / "delphi/Two.dpr", &report, &missing));
@@ -104,63 +98,33 @@ TEST_F(DelphiWizardTest, AConverterThatCannotStartIsReportedOnce) {
   EXPECT_EQ(doc_.topicCount(), 1);  // the main index only
 }
 
-TEST_F(DelphiWizardTest, AConverterThatWritesNothingLeavesTheFormOut) {
-  const std::string converter = MakeConverter("#!/bin/sh\nexit 0\n");
-  CDelphiProject project;
-  project.converterPath = converter;
-  ASSERT_TRUE(project.ReadDelphiProject(dir_ / "delphi/Stock.dpr"));
-  EXPECT_EQ(project.formCount(), 3);
-  ASSERT_EQ(project.skipped.size(), 1u);
-  EXPECT_NE(project.skipped[0].reason.find("Rapport.TXT"), std::string::npos);
-}
+TEST_F(DelphiWizardTest, ProjectFilesAndConverters) {
+  // A converter that writes nothing leaves the binary form out.
+  std::vector<SkippedForm> skipped = Read("Stock.dpr", Converter("convert-nothing.sh"), 3);
+  ASSERT_EQ(skipped.size(), 1u);
+  EXPECT_NE(skipped[0].reason.find("Rapport.TXT"), std::string::npos);
+  // A converter whose path holds a blank is started all the same.
+  EXPECT_TRUE(Read("Stock.dpr", Converter("convert.sh"), 4).empty());
+  EXPECT_TRUE(messages_.messages.empty());
 
-TEST_F(DelphiWizardTest, ATextFormLeftByAnEarlierConversionIsRead) {
+  // Only "Main" is a form: "uses" lines without "in", a unit that does not
+  // exist, a unit without a form, and a unit with a text form beside it but
+  // not marked as a form unit ("{frmArticles}") give none.
+  EXPECT_TRUE(Read("Lines.dpr", "", 1).empty());
+
+  // A text form left by an earlier conversion is read without converter.
   ASSERT_TRUE(WriteFile(dir_ / "delphi/rapport.txt",
                         "object frmRapport: TfrmRapport\r\n  HelpContext = 600\r\nend\r\n"));
-  CDelphiProject project;
-  project.converterPath = "";
-  ASSERT_TRUE(project.ReadDelphiProject(dir_ / "delphi/Stock.dpr"));
-  EXPECT_EQ(project.formCount(), 4);
-  EXPECT_TRUE(project.skipped.empty());
-}
-
-TEST_F(DelphiWizardTest, UnitLinesOfTheProjectFile) {
-  ASSERT_TRUE(WriteFile(dir_ / "delphi/Lines.dpr",
-                        "program Lines;\r\n"
-                        "uses Forms, Main, Articles;\r\n"            // no "in": no unit
-                        "uses Main in 'Main.pas' {frmMain};\r\n"     // after "uses"
-                        "  Absent in 'Absent.pas' {frmAbsent},\r\n"  // no such unit
-                        "  Outils in 'Outils.pas',\r\n"              // a unit without form
-                        // A text form beside the unit, but the unit is not
-                        // marked as a form unit ("{frmArticles}").
-                        "  Articles in 'Forms\\Articles.pas';\r\n"
-                        "begin\r\nend.\r\n"));
-  CDelphiProject project;
-  project.converterPath = "";
-  ASSERT_TRUE(project.ReadDelphiProject(dir_ / "delphi/Lines.dpr"));
-  ASSERT_EQ(project.formCount(), 1);
-  EXPECT_EQ(project.forms[0].name, "FRMMAIN");
-  EXPECT_TRUE(project.skipped.empty());
+  EXPECT_TRUE(Read("Stock.dpr", "", 4).empty());
 }
 
 TEST_F(DelphiWizardTest, ConverterCommandLine) {
   EXPECT_EQ(ConverterCommandLine("convert.exe", "D:\\P\\UNIT2.DFM"),
             "convert.exe \"D:\\P\\UNIT2.DFM\"");
-  // A command of several words is not a file: it stays as written.
   EXPECT_EQ(ConverterCommandLine("wine convert.exe", "/p/U.DFM"), "wine convert.exe \"/p/U.DFM\"");
   // An installed converter whose path holds a blank stays one word.
-  const std::string converter = dir_ / "Program Files/bin/convert.sh";
-  ASSERT_TRUE(MakeDirectories(dir_ / "Program Files/bin"));
-  ASSERT_TRUE(WriteFile(converter, kFakeConverter));
-  ::chmod(converter.c_str(), 0755);
-  EXPECT_EQ(ConverterCommandLine(converter, "/p/U.DFM"), "\"" + converter + "\" \"/p/U.DFM\"");
-
-  CDelphiProject project;
-  project.converterPath = converter;
-  ASSERT_TRUE(project.ReadDelphiProject(dir_ / "delphi/Stock.dpr"));
-  EXPECT_TRUE(project.skipped.empty());
-  EXPECT_EQ(project.formCount(), 4);
-  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_EQ(ConverterCommandLine(Converter("convert.sh"), "/p/U.DFM"),
+            "\"" + Converter("convert.sh") + "\" \"/p/U.DFM\"");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "devtools/form_tree.h"
 #include "model/document.h"
 #include "platform/codepage.h"
 
@@ -20,7 +21,52 @@ std::string SubjectLine(const CTypeEdit& s) {
   return line + " text=" + Cp1252ToUtf8(s.text) + "\n";
 }
 
+void DumpObject(const CEnfant& object, const std::string& prefix, int depth, std::string& out) {
+  out += std::string(2 * depth, ' ') + object.type + " " + object.name +
+         " key=" + ObjectKey(object, prefix) + " help=" + std::to_string(object.helpContextId) +
+         " whatsThis=" + std::to_string(object.whatsThisHelpId) +
+         " index=" + std::to_string(object.index) + " display=" + object.DisplayName();
+  if (!object.menuKey.empty()) out += " menu=" + object.menuKey;
+  out += "\n";
+  for (const CEnfant& child : object.children) {
+    DumpObject(child, ChildPrefix(object, prefix), depth + 1, out);
+  }
+}
+
 }  // namespace
+
+bool AddTopic(CVeldorDoc& doc, const std::string& name, const std::string& references,
+              const std::string& chapter) {
+  auto topic = std::make_unique<CTopic>();
+  topic->name = name;
+  topic->references = references;
+  topic->chapter = chapter;
+  return doc.AddTopic(std::move(topic)) != 0;
+}
+
+void FillWithTopics(CVeldorDoc& doc, int count) {
+  while (doc.topicCount() < count) {
+    if (!AddTopic(doc, "T" + std::to_string(doc.topicCount()))) break;
+  }
+}
+
+std::string DumpForms(FormParser parse, const std::vector<std::string>& names) {
+  std::string out;
+  for (const std::string& name : names) {
+    CEnfant root;
+    std::string reason;
+    out += "== " + name + "\n";
+    if (!parse(FileContents(TestDataPath("devtools/forms/" + name)), root, &reason)) {
+      out += "not read: " + reason + "\n";
+      continue;
+    }
+    DumpObject(root, "", 0, out);
+    for (const HelpIdPair& pair : CollectHelpIds({root})) {
+      out += pair.identifier + " = " + std::to_string(pair.number) + "\n";
+    }
+  }
+  return out;
+}
 
 void CopySample(const std::string& sample, const std::string& target) {
   std::filesystem::copy(

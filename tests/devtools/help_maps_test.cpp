@@ -14,13 +14,6 @@
 namespace veldor {
 namespace {
 
-void AddTopic(CVeldorDoc& doc, const std::string& name, const std::string& references) {
-  auto topic = std::make_unique<CTopic>();
-  topic->name = name;
-  topic->references = references;
-  doc.AddTopic(std::move(topic));
-}
-
 TEST(HelpMapValueTest, HexAfterTheFirstLowerCaseMark) {
   EXPECT_EQ(HelpMapValue("0x1E101"), 0x1E101);
   EXPECT_EQ(HelpMapValue("(0x10000+5)"), 0x10000);

@@ -96,11 +96,7 @@ TEST_F(VbWizardTest, AnExistingProjectKeepsItsNameChaptersAndReferences) {
   doc_.projectName = "AIDE";
   doc_.contentsTopic = "Sommaire";
   doc_.chapters = {"INTRO", "INDEX"};
-  auto topic = std::make_unique<CTopic>();
-  topic->name = "Sommaire";
-  topic->chapter = "INTRO";
-  topic->references = "HM_FRMMAIN;HM_OLD";
-  doc_.AddTopic(std::move(topic));
+  AddTopic(doc_, "Sommaire", "HM_FRMMAIN;HM_OLD", "INTRO");
   messages_.answerYes = false;  // keep the reference the new map lacks
 
   WizardReport report;
@@ -118,11 +114,7 @@ TEST_F(VbWizardTest, AnExistingProjectKeepsItsNameChaptersAndReferences) {
 }
 
 TEST_F(VbWizardTest, AtTheTopicLimitTheRestIsLeftOutAndCounted) {
-  for (int i = 0; i < CVeldorDoc::kMaxTopics - 6; ++i) {
-    auto topic = std::make_unique<CTopic>();
-    topic->name = "T" + std::to_string(i);
-    ASSERT_TRUE(doc_.AddTopic(std::move(topic)));
-  }
+  FillWithTopics(doc_, CVeldorDoc::kMaxTopics - 6);
   WizardReport report;
   ASSERT_TRUE(RunVbWizard(doc_, dir_ / "vb6/Ledger.vbp", &report));
   EXPECT_EQ(doc_.topicCount(), CVeldorDoc::kMaxTopics);
@@ -140,16 +132,11 @@ TEST_F(VbWizardTest, AtTheTopicLimitTheRestIsLeftOutAndCounted) {
   EXPECT_EQ(messages_.messages[0].text,
             "Limite de 4096 topics atteinte : 6 topics g\u00e9n\u00e9r\u00e9s, 13 laiss\u00e9s de "
             "c\u00f4t\u00e9");
-}
 
-TEST_F(VbWizardTest, AFullProjectGetsNoTopicButStillItsMap) {
-  while (doc_.topicCount() < CVeldorDoc::kMaxTopics) {
-    auto topic = std::make_unique<CTopic>();
-    topic->name = "T" + std::to_string(doc_.topicCount());
-    doc_.AddTopic(std::move(topic));
-  }
-  WizardReport report;
-  ASSERT_TRUE(RunVbWizard(doc_, dir_ / "vb6/Ledger.vbp", &report));
+  // A full project gets no topic but still its map.
+  CVeldorDoc full;
+  FillWithTopics(full, CVeldorDoc::kMaxTopics);
+  ASSERT_TRUE(RunVbWizard(full, dir_ / "vb6/Ledger.vbp", &report));
   EXPECT_EQ(report.skeleton.topicsGenerated, 0);
   EXPECT_EQ(report.skeleton.topicsLeftOut, 19);
   EXPECT_TRUE(report.skeleton.helpMapWritten);
@@ -164,8 +151,8 @@ TEST_F(VbWizardTest, AProjectThatCannotBeReadEndsWithoutMessage) {
   EXPECT_FALSE(doc_.IsModified());
 }
 
-TEST_F(VbWizardTest, VbpFormLinesAreNamedRelativeToTheProject) {
-  // "Form=Main.frm" in a project of another directory, run from elsewhere.
+TEST_F(VbWizardTest, FormLinesOfTheProjectFile) {
+  // Named relative to the project, in any letter case and with '\'.
   ASSERT_TRUE(
       WriteFile(dir_ / "vb6/Sub.vbp", "Form=FRMABOUT.FRM\r\nForm=forms\\frmaccount.frm\r\n"));
   CVbProject project;
@@ -174,16 +161,15 @@ TEST_F(VbWizardTest, VbpFormLinesAreNamedRelativeToTheProject) {
   EXPECT_EQ(project.forms[0].name, "FRMABOUT");
   EXPECT_EQ(project.forms[1].name, "FRMACCOUNT");
   EXPECT_EQ(project.projectTitle, "Sub");
-}
 
-TEST_F(VbWizardTest, AtMost96FormsAreRead) {
+  // At most 96 forms are read; the others are left out.
   std::string mak;
   for (int i = 0; i < 100; ++i) mak += "FRMABOUT.FRM\r\n";
   ASSERT_TRUE(WriteFile(dir_ / "vb6/Many.mak", mak));
-  CVbProject project;
-  ASSERT_TRUE(project.ReadVbProject(dir_ / "vb6/Many.mak", false));
-  EXPECT_EQ(project.formCount(), 96);
-  EXPECT_EQ(project.skipped.size(), 4u);
+  CVbProject many;
+  ASSERT_TRUE(many.ReadVbProject(dir_ / "vb6/Many.mak", false));
+  EXPECT_EQ(many.formCount(), 96);
+  EXPECT_EQ(many.skipped.size(), 4u);
 }
 
 }  // namespace

@@ -1,0 +1,2 @@
+unit Second;
+end.
