@@ -45,6 +45,12 @@ TEST_F(HelpMapIncludeTest, VisualCppHeaderBecomesTheProjectMap) {
 }
 
 TEST_F(HelpMapIncludeTest, MessagesOfTheVisualCppLink) {
+  CVeldorDoc unsaved;  // no file, no work directory
+  unsaved.projectName = "LEDGER";
+  EXPECT_FALSE(BuildHelpMapInclude(unsaved));
+  EXPECT_EQ(OnlyMessage(), "Repertoire de travail non d\u00e9fini");
+
+  messages_.messages.clear();
   doc_.projectName = "";
   EXPECT_FALSE(BuildHelpMapInclude(doc_));
   EXPECT_EQ(OnlyMessage(), "Le projet n'a pas de Nom valide");
@@ -53,6 +59,7 @@ TEST_F(HelpMapIncludeTest, MessagesOfTheVisualCppLink) {
 
   messages_.messages.clear();
   doc_.projectName = "LEDGER";
+  messages_.messages.clear();
   doc_.vcResourceInclude = "";
   EXPECT_FALSE(BuildHelpMapInclude(doc_));
   EXPECT_EQ(OnlyMessage(), "Nom Include Resource Visual Manquant");
@@ -64,16 +71,9 @@ TEST_F(HelpMapIncludeTest, MessagesOfTheVisualCppLink) {
   EXPECT_FALSE(BuildHelpMapInclude(doc_));
   EXPECT_EQ(OnlyMessage(), "Le fichier resource n'existe pas\"");
   EXPECT_FALSE(FileExists(Map()));
-}
 
-TEST_F(HelpMapIncludeTest, NoPlaceForTheMap) {
-  CVeldorDoc unsaved;  // no file, no work directory
-  unsaved.projectName = "LEDGER";
-  EXPECT_FALSE(BuildHelpMapInclude(unsaved));
-  EXPECT_EQ(OnlyMessage(), "Repertoire de travail non d\u00e9fini");
-}
-
-TEST_F(HelpMapIncludeTest, AMapThatCannotBeWrittenIsNamedInTheMessage) {
+  messages_.messages.clear();
+  doc_.vcResourceInclude = dir_ / "vc/Resource.h";
   ASSERT_TRUE(MakeDirectory(Map()));  // a directory stands where the file goes
   EXPECT_FALSE(BuildHelpMapInclude(doc_));
   EXPECT_EQ(OnlyMessage().rfind("Impossible d'\u00e9crire le fichier " + Map() + "\n", 0), 0u);
