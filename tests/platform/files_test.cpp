@@ -13,37 +13,30 @@
 namespace veldor {
 namespace {
 
+// Names are found without regard to case and with either separator; the
+// directories that exist take their spelling on disk, so a new file can be
+// created in them; what exists as written comes back unchanged.
 TEST(FilesTest, ResolvePathFindsNamesWithoutRegardToCase) {
   TempDirectory temp;
   ASSERT_TRUE(MakeDirectories(temp / "images/sub"));
   ASSERT_TRUE(WriteFile(temp / "images/logo.bmp", "BM"));
   ASSERT_TRUE(WriteFile(temp / "images/sub/Pic.bmp", "BM"));
+  const std::string t = temp.path();
+  const std::pair<std::string, std::string> cases[] = {
+      {t + "/IMAGES/LOGO.BMP", t + "/images/logo.bmp"},
+      {t + "\\Images\\Sub\\PIC.bmp", t + "/images/sub/Pic.bmp"},
+      {t + "/IMAGES\\sub/", t + "/images/sub/"},
+      {t + "/images/logo.bmp", t + "/images/logo.bmp"},
+      {t + "\\IMAGES\\New.TXT", t + "/images/New.TXT"},
+      {"no\\such\\file.txt", "no/such/file.txt"},
+      {"", ""}};
+  for (const auto& [path, resolved] : cases) EXPECT_EQ(ResolvePath(path), resolved) << path;
 
-  EXPECT_EQ(ResolvePath(temp / "IMAGES/LOGO.BMP"), temp / "images/logo.bmp");
-  EXPECT_EQ(ResolvePath(temp.path() + "\\Images\\Sub\\PIC.bmp"), temp / "images/sub/Pic.bmp");
-  EXPECT_EQ(ResolvePath(temp.path() + "/IMAGES\\sub/"), temp / "images/sub/");
-  // What exists as written comes back unchanged.
-  EXPECT_EQ(ResolvePath(temp / "images/logo.bmp"), temp / "images/logo.bmp");
-}
-
-TEST(FilesTest, ResolvePathOfRelativeNamesUsesTheCurrentDirectory) {
-  TempDirectory temp;
-  ASSERT_TRUE(MakeDirectories(temp / "Work"));
-  ASSERT_TRUE(WriteFile(temp / "Work/Demo.hpj", ""));
-  ScopedCurrentDirectory current(temp.path());
+  // Relative names start from the current directory.
+  ScopedCurrentDirectory current(temp / "images");
   ASSERT_TRUE(current.ok());
-  EXPECT_EQ(ResolvePath("WORK\\DEMO.HPJ"), "Work/Demo.hpj");
-  EXPECT_EQ(ResolvePath("./work/../WORK/demo.HPJ"), "./Work/../Work/Demo.hpj");
-}
-
-TEST(FilesTest, UnresolvedPathsKeepWhatWasWrittenWithNativeSeparators) {
-  TempDirectory temp;
-  ASSERT_TRUE(MakeDirectories(temp / "out"));
-  EXPECT_EQ(ResolvePath("no\\such\\file.txt"), "no/such/file.txt");
-  // The directories that exist take their spelling on disk, so a new file
-  // can be created in them.
-  EXPECT_EQ(ResolvePath(temp.path() + "\\OUT\\New.TXT"), temp / "out/New.TXT");
-  EXPECT_EQ(ResolvePath(""), "");
+  EXPECT_EQ(ResolvePath("SUB\\PIC.BMP"), "sub/Pic.bmp");
+  EXPECT_EQ(ResolvePath("./sub/../SUB/pic.BMP"), "./sub/../sub/Pic.bmp");
 }
 
 TEST(FilesTest, ReadWriteAndTheirFailures) {
@@ -53,9 +46,7 @@ TEST(FilesTest, ReadWriteAndTheirFailures) {
   EXPECT_TRUE(FileExists(temp / "f.bin"));
   EXPECT_FALSE(FileExists(temp.path()));
   EXPECT_TRUE(DirectoryExists(temp.path()));
-  EXPECT_FALSE(PathExists(temp / "missing"));
   EXPECT_EQ(FileContents(temp / "f.bin"), binary);
-
   std::string prefix;
   ASSERT_TRUE(ReadFilePrefix(temp / "f.bin", 3, prefix));
   EXPECT_EQ(prefix, std::string("a\0b", 3));
@@ -69,6 +60,7 @@ TEST(FilesTest, ReadWriteAndTheirFailures) {
   EXPECT_EQ(reason, "Is a directory");
   EXPECT_FALSE(WriteFile(temp / "no/dir/f", "x", &reason));
   EXPECT_EQ(reason, "No such file or directory");
+  EXPECT_EQ(FileModificationTime(temp / "missing"), -1);
 }
 
 TEST(FilesTest, DurableWriteReplacesTheFileAndLeavesNoTemporary) {
@@ -107,19 +99,14 @@ TEST(FilesTest, CopyKeepsContentsAndTimeStamps) {
   struct stat info {};
   ASSERT_EQ(::stat((temp / "copy.hlp").c_str(), &info), 0);
   EXPECT_EQ(info.st_atim.tv_sec, 1000000000);
-  EXPECT_EQ(info.st_mtim.tv_sec, 1200000000);
   EXPECT_EQ(info.st_mtim.tv_nsec, 500);
   EXPECT_EQ(FileModificationTime(temp / "copy.hlp"), 1200000000);
   EXPECT_EQ(FileContents(temp / "copy.hlp"), big);
   EXPECT_EQ(FileContents(source), big);  // the source stays
-}
 
-TEST(FilesTest, CopyOntoItselfAndFromNowhere) {
-  TempDirectory temp;
-  ASSERT_TRUE(WriteFile(temp / "f", "data"));
-  EXPECT_TRUE(CopyFile(temp / "f", temp / "./f"));
-  EXPECT_EQ(FileContents(temp / "f"), "data");
-
+  // Onto itself the file stays whole; from nowhere nothing is made.
+  EXPECT_TRUE(CopyFile(source, temp / "./DEMO.HLP"));
+  EXPECT_EQ(FileContents(source), big);
   std::string reason;
   EXPECT_FALSE(CopyFile(temp / "missing", temp / "g", &reason));
   EXPECT_EQ(reason, "No such file or directory");
@@ -152,15 +139,11 @@ TEST(FilesTest, ListDirectorySortsAndMarksDirectories) {
   ASSERT_TRUE(MakeDirectory(temp / "a"));
   ASSERT_TRUE(WriteFile(temp / "C", ""));
   ASSERT_EQ(::symlink("a", (temp / "link").c_str()), 0);
-  const auto entries = ListDirectory(temp.path());
-  ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(entries[0].name, "C");
-  EXPECT_FALSE(entries[0].isDirectory);
-  EXPECT_EQ(entries[1].name, "a");
-  EXPECT_TRUE(entries[1].isDirectory);
-  EXPECT_EQ(entries[2].name, "b.txt");
-  EXPECT_EQ(entries[3].name, "link");
-  EXPECT_TRUE(entries[3].isDirectory);
+  std::string listed;
+  for (const auto& entry : ListDirectory(temp.path())) {
+    listed += entry.name + (entry.isDirectory ? "/ " : " ");
+  }
+  EXPECT_EQ(listed, "C a/ b.txt link/ ");
   EXPECT_TRUE(ListDirectory(temp / "missing").empty());
 }
 
@@ -177,12 +160,8 @@ TEST(FilesTest, ScopedCurrentDirectoryRestoresThePreviousOne) {
   {
     ScopedCurrentDirectory scoped(temp / "missing");
     EXPECT_FALSE(scoped.ok());
-    EXPECT_EQ(CurrentDirectory(), before);
   }
   EXPECT_EQ(CurrentDirectory(), before);
-  std::string reason;
-  EXPECT_FALSE(SetCurrentDirectory(temp / "missing", &reason));
-  EXPECT_EQ(FileModificationTime(temp / "missing"), -1);
 }
 
 }  // namespace

@@ -19,48 +19,37 @@ namespace veldor {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
 using Words = std::vector<std::string>;
 
-// Splits a command line and drops the program name.
-Words Arguments(const std::string& line) {
-  Words words = SplitCommandLine("prog " + line);
-  EXPECT_FALSE(words.empty());
-  if (!words.empty()) words.erase(words.begin());
-  return words;
-}
+TEST(SplitCommandLineTest, WindowsRulesForQuotesAndBackslashes) {
+  const struct {
+    const char* line;
+    Words words;
+  } cases[] = {
+      // The documented examples, after a program name.
+      {R"(p "a b c" d e)", {"p", "a b c", "d", "e"}},
+      {R"(p "ab\"c" "\\" d)", {"p", "ab\"c", "\\", "d"}},
+      {R"(p a\\\b d"e f"g h)", {"p", R"(a\\\b)", "de fg", "h"}},
+      {R"(p a\\\"b c d)", {"p", R"(a\"b)", "c", "d"}},
+      {R"(p a\\\\"b c" d e)", {"p", R"(a\\b c)", "d", "e"}},
+      {R"(p a"b"" c d)", {"p", "ab\" c d"}},
+      // Blanks, empty arguments, Windows paths, unfinished quotes.
+      {"  winhelp.exe \t C:\\x y\\A.HLP  ", {"winhelp.exe", "C:\\x", "y\\A.HLP"}},
+      {R"(p "" a "")", {"p", "", "a", ""}},
+      {R"(p "unterminated arg)", {"p", "unterminated arg"}},
+      {R"(p trailing\)", {"p", "trailing\\"}},
+      {" \t ", {}},
+      // The program name ignores backslash escapes.
+      {R"("C:\Program Files\hcw.exe" /C)", {R"(C:\Program Files\hcw.exe)", "/C"}},
+      {R"("C:\dir\" "x y")", {R"(C:\dir\)", "x y"}},
+      {R"(C:\tools\a"b c)", {R"(C:\tools\a"b)", "c"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_THAT(SplitCommandLine(c.line), ElementsAreArray(c.words)) << c.line;
 
-TEST(SplitCommandLineTest, TheDocumentedExamples) {
-  EXPECT_THAT(Arguments(R"("a b c" d e)"), ElementsAre("a b c", "d", "e"));
-  EXPECT_THAT(Arguments(R"("ab\"c" "\\" d)"), ElementsAre("ab\"c", "\\", "d"));
-  EXPECT_THAT(Arguments(R"(a\\\b d"e f"g h)"), ElementsAre(R"(a\\\b)", "de fg", "h"));
-  EXPECT_THAT(Arguments(R"(a\\\"b c d)"), ElementsAre(R"(a\"b)", "c", "d"));
-  EXPECT_THAT(Arguments(R"(a\\\\"b c" d e)"), ElementsAre(R"(a\\b c)", "d", "e"));
-  EXPECT_THAT(Arguments(R"(a"b"" c d)"), ElementsAre("ab\" c d"));
-}
-
-TEST(SplitCommandLineTest, BlanksEmptyArgumentsAndWindowsPaths) {
-  EXPECT_THAT(SplitCommandLine("hcw.exe /C /M /A /E D:\\AIDE\\DEMO.HPJ"),
-              ElementsAre("hcw.exe", "/C", "/M", "/A", "/E", "D:\\AIDE\\DEMO.HPJ"));
-  EXPECT_THAT(SplitCommandLine("  winhelp.exe \t C:\\x y\\A.HLP  "),
-              ElementsAre("winhelp.exe", "C:\\x", "y\\A.HLP"));
-  EXPECT_THAT(Arguments(R"("" a "")"), ElementsAre("", "a", ""));
-  EXPECT_THAT(Arguments(R"("unterminated arg)"), ElementsAre("unterminated arg"));
-  EXPECT_THAT(Arguments(R"(trailing\)"), ElementsAre("trailing\\"));
-  EXPECT_TRUE(SplitCommandLine("").empty());
-  EXPECT_TRUE(SplitCommandLine(" \t ").empty());
-}
-
-TEST(SplitCommandLineTest, TheProgramNameIgnoresBackslashEscapes) {
-  EXPECT_THAT(SplitCommandLine(R"("C:\Program Files\hcw.exe" /C)"),
-              ElementsAre(R"(C:\Program Files\hcw.exe)", "/C"));
-  EXPECT_THAT(SplitCommandLine(R"("C:\dir\" "x y")"), ElementsAre(R"(C:\dir\)", "x y"));
-  EXPECT_THAT(SplitCommandLine(R"(C:\tools\a"b c)"), ElementsAre(R"(C:\tools\a"b)", "c"));
-}
-
-TEST(SplitCommandLineTest, QuotedArgumentsSplitBackExactly) {
-  for (const std::string& argument :
-       {std::string("two words"), std::string(""), std::string("a\"b"), std::string("sp ace\\"),
-        std::string("x\\\\\"y z"), std::string("\t")}) {
+  for (const std::string argument : {"two words", "", "a\"b", "sp ace\\", "x\\\\\"y z", "\t"}) {
     EXPECT_THAT(SplitCommandLine("prog " + QuoteCommandArgument(argument) + " next"),
                 ElementsAre("prog", argument, "next"));
   }
@@ -72,7 +61,6 @@ TEST(SplitCommandLineTest, QuotedArgumentsSplitBackExactly) {
 class ProcessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(temp_.path().empty());
     WriteScript("record.sh",
                 "printf '%s\\0' \"$@\" > \"$(dirname \"$0\")/args.out\"\n"
                 "pwd > \"$(dirname \"$0\")/cwd.out\"\n"
@@ -80,19 +68,14 @@ class ProcessTest : public ::testing::Test {
     WriteScript("late.sh", "sleep 1\ntouch \"$(dirname \"$0\")/late.out\"\n");
     ASSERT_TRUE(WriteFile(temp_ / "not-executable.sh", "#!/bin/sh\n"));
     ASSERT_TRUE(MakeDirectory(temp_ / "work"));
-    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI",
-                          "[Programmes]\r\n"
-                          "hcw.exe=" +
-                              temp_ / "record.sh" +
-                              " --first \"two words\"\r\n"
-                              "winhlp32.exe=" +
-                              temp_ / "late.sh" +
-                              "\r\n"
-                              "broken.exe=" +
-                              temp_ / "not-executable.sh" +
-                              "\r\n"
-                              "missing.exe=" +
-                              temp_ / "absent.sh" + "\r\n"));
+    std::string ini = "[Programmes]\r\n";
+    for (const auto& [name, program] : {std::pair{"hcw.exe", "record.sh --first \"two words\""},
+                                        {"winhlp32.exe", "late.sh"},
+                                        {"broken.exe", "not-executable.sh"},
+                                        {"missing.exe", "absent.sh"}}) {
+      ini += std::string(name) + "=" + temp_ / program + "\r\n";
+    }
+    ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI", ini));
     settings_.Reload();
   }
 
@@ -105,10 +88,9 @@ class ProcessTest : public ::testing::Test {
     std::string text;
     EXPECT_TRUE(ReadFile(temp_ / "args.out", text));
     Words words;
-    std::string::size_type start = 0;
-    for (auto end = text.find('\0'); end != std::string::npos; end = text.find('\0', start)) {
+    for (size_t start = 0, end; (end = text.find('\0', start)) != std::string::npos;
+         start = end + 1) {
       words.push_back(text.substr(start, end - start));
-      start = end + 1;
     }
     return words;
   }
@@ -120,7 +102,7 @@ class ProcessTest : public ::testing::Test {
 TEST_F(ProcessTest, ArgumentsArriveExactlyAndNothingIsInterpretedByAShell) {
   const std::string line = R"cmd(HCW.EXE /C "D:\AIDE\MY DEMO.HPJ" ; "$(touch pwned)")cmd"
                            R"cmd( `touch pwned2` a&b|c>out 'single' \"quoted\" *)cmd";
-  const ProcessResult result = RunCommandLine(line, true, temp_ / "work");
+  ProcessResult result = RunCommandLine(line, true, temp_ / "work");
   ASSERT_TRUE(result.started) << result.error;
   EXPECT_EQ(result.exitCode, 3);
   EXPECT_THAT(
@@ -132,10 +114,9 @@ TEST_F(ProcessTest, ArgumentsArriveExactlyAndNothingIsInterpretedByAShell) {
   EXPECT_EQ(cwd, (temp_ / "work") + "\n");
   EXPECT_TRUE(ListDirectory(temp_ / "work").empty());
   EXPECT_FALSE(PathExists("pwned"));
-}
 
-TEST_F(ProcessTest, AWindowsPathIsMappedByItsFileName) {
-  const ProcessResult result = RunCommandLine(R"("C:\Program Files\Hcw.exe" /C)", true);
+  // A Windows path is mapped by its file name.
+  result = RunCommandLine(R"("C:\Program Files\Hcw.exe" /C)", true);
   ASSERT_TRUE(result.started) << result.error;
   EXPECT_THAT(RecordedArguments(), ElementsAre("--first", "two words", "/C"));
 }
@@ -147,32 +128,29 @@ TEST_F(ProcessTest, ProgramsOnThePathAreFound) {
   EXPECT_THAT(ResolveProgram("record.sh"), ElementsAre(temp_ / "bin/record.sh"));
   EXPECT_TRUE(ResolveProgram("not-executable.sh").empty());
   EXPECT_TRUE(ResolveProgram("no-such-program-anywhere").empty());
-
-  const ProcessResult result = RunCommandLine("record.sh x", true);
-  ASSERT_TRUE(result.started) << result.error;
-  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_EQ(RunCommandLine("record.sh x", true).exitCode, 3);
 }
 
 TEST_F(ProcessTest, ProgramsThatCannotStartFailCleanly) {
-  ProcessResult result = RunCommandLine("nosuchprogram.exe a b", true);
-  EXPECT_FALSE(result.started);
-  EXPECT_THAT(result.error, ::testing::HasSubstr("nosuchprogram.exe"));
-  EXPECT_THAT(result.error, ::testing::HasSubstr("Programmes"));
-
-  result = RunCommandLine("missing.exe", true);
-  EXPECT_FALSE(result.started);
-  EXPECT_THAT(result.error, ::testing::HasSubstr("No such file or directory"));
-
-  result = RunCommandLine("broken.exe", false);
-  EXPECT_FALSE(result.started);
-  EXPECT_THAT(result.error, ::testing::HasSubstr("Permission denied"));
-
-  result = RunCommandLine("hcw.exe", true, temp_ / "missing-dir");
-  EXPECT_FALSE(result.started);
-  EXPECT_THAT(result.error, ::testing::HasSubstr("missing-dir"));
+  const struct {
+    const char* line;
+    bool wait;
+    std::string directory;
+    const char* error;
+  } cases[] = {
+      {"nosuchprogram.exe a b", true, "", "nosuchprogram.exe"},
+      {"nosuchprogram.exe a b", true, "", "Programmes"},
+      {"missing.exe", true, "", "No such file or directory"},
+      {"broken.exe", false, "", "Permission denied"},
+      {"hcw.exe", true, temp_ / "missing-dir", "missing-dir"},
+      {"   ", true, "", ""},
+  };
+  for (const auto& c : cases) {
+    const ProcessResult result = RunCommandLine(c.line, c.wait, c.directory);
+    EXPECT_FALSE(result.started) << c.line;
+    EXPECT_THAT(result.error, HasSubstr(c.error));
+  }
   EXPECT_FALSE(PathExists(temp_ / "args.out"));
-
-  EXPECT_FALSE(RunCommandLine("   ", true).started);
   int status;
   EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1);  // every child was reaped
 }
@@ -190,6 +168,8 @@ TEST_F(ProcessTest, ADetachedProgramRunsOnAndLeavesNoZombie) {
   EXPECT_TRUE(PathExists(temp_ / "late.out"));
 }
 
+// Builds make the program directory current; a relative one would then
+// name another place, so it is always absolute. It is created when missing.
 TEST(ProgramDirectoryTest, TheEnvironmentOverridesAndTheDirectoryIsCreated) {
   TempDirectory temp;
   {
@@ -197,21 +177,16 @@ TEST(ProgramDirectoryTest, TheEnvironmentOverridesAndTheDirectoryIsCreated) {
     EXPECT_EQ(ProgramDirectory(), temp / "prog/dir");
     EXPECT_TRUE(DirectoryExists(temp / "prog/dir"));
   }
+  {
+    ScopedCurrentDirectory inTemp(temp.path());
+    ScopedEnvironment dir("VELDOR_PROGRAM_DIR", "relative/prog");
+    EXPECT_EQ(ProgramDirectory(), JoinPath(CurrentDirectory(), "relative/prog"));
+    EXPECT_TRUE(DirectoryExists(temp / "relative/prog"));
+  }
   ScopedEnvironment dir("VELDOR_PROGRAM_DIR", "");
   const std::string directory = ProgramDirectory();
   EXPECT_TRUE(DirectoryExists(directory)) << directory;
   EXPECT_EQ(::access(directory.c_str(), W_OK), 0);
-}
-
-// Builds make the program directory current; a relative one would then
-// name another place, so it is always absolute.
-TEST(ProgramDirectoryTest, ARelativeOverrideBecomesAbsolute) {
-  TempDirectory temp;
-  ScopedCurrentDirectory inTemp(temp.path());
-  ScopedEnvironment dir("VELDOR_PROGRAM_DIR", "relative/prog");
-  const std::string directory = ProgramDirectory();
-  EXPECT_EQ(directory, JoinPath(CurrentDirectory(), "relative/prog"));
-  EXPECT_TRUE(DirectoryExists(directory));
 }
 
 }  // namespace
