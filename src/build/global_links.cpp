@@ -26,52 +26,58 @@ std::string ExecProgramMacro(const std::string& command) {
   return "ExecProgram(" + MacroEscape(command) + ")";
 }
 
+namespace {
+
+// Hot text that leads to a topic: "{\uldb " (jump) or "{\ul " (pop-up), the
+// text, then the hidden target with its window.
+void WriteTopicLink(const CGlobalTexte& global, std::string_view matched, bool popup,
+                    std::string& out) {
+  const bool star = global.keepColour != 0;
+  out += popup ? "{\\ul " : "{\\uldb ";
+  out += matched;
+  if (popup) {
+    out += star ? "}{\\v *" : "}{\\v ";
+  } else {
+    out += star ? "}{\\v  *" : "}{\\v  ";
+  }
+  out += global.target;
+  if (!global.windowName.empty()) out += ">" + global.windowName;
+  out += '}';
+}
+
+// Hot text that runs a help macro.
+void WriteMacroLink(const CGlobalTexte& global, std::string_view matched, const std::string& macro,
+                    std::string& out) {
+  out += "{\\uldb ";
+  out += matched;
+  out += global.keepColour != 0 ? "}{\\v  * !" : "}{\\v   !";
+  out += macro;
+  out += '}';
+}
+
+}  // namespace
+
 void WriteLinkRtf(const CGlobalTexte& global, std::string_view matched, bool help32,
                   std::string& out) {
-  const bool star = global.keepColour != 0;
   switch (global.action) {
     case kActionRien:
       out += matched;
       break;
     case kActionSaut:
-      out += "{\\uldb ";
-      out += matched;
-      out += star ? "}{\\v  *" : "}{\\v  ";
-      out += global.target;
-      if (!global.windowName.empty()) out += ">" + global.windowName;
-      out += '}';
+    case kActionPopup:
+      WriteTopicLink(global, matched, global.action == kActionPopup, out);
       break;
     case kActionSon:
-      out += "{\\uldb ";
-      out += matched;
-      out += star ? "}{\\v  * !" : "}{\\v   !";
-      out += SoundMacro(global.soundOrCommand, help32);
-      out += '}';
-      break;
-    case kActionPopup:
-      out += "{\\ul ";
-      out += matched;
-      out += star ? "}{\\v *" : "}{\\v ";
-      out += global.target;
-      if (!global.windowName.empty()) out += ">" + global.windowName;
-      out += '}';
+      WriteMacroLink(global, matched, SoundMacro(global.soundOrCommand, help32), out);
       break;
     case kActionImprime:
-      out += "{\\uldb ";
-      out += matched;
-      out += star ? "}{\\v  * !Print()}" : "}{\\v   !Print()}";
+      WriteMacroLink(global, matched, "Print()", out);
       break;
     case kActionQuitte:
-      out += "{\\uldb ";
-      out += matched;
-      out += star ? "}{\\v  * !exit()}" : "}{\\v   !exit()}";
+      WriteMacroLink(global, matched, "exit()", out);
       break;
     case kActionExecute:
-      out += "{\\uldb ";
-      out += matched;
-      out += star ? "}{\\v  * !" : "}{\\v   !";
-      out += ExecProgramMacro(global.soundOrCommand);
-      out += '}';
+      WriteMacroLink(global, matched, ExecProgramMacro(global.soundOrCommand), out);
       break;
     default:
       break;  // an unknown action drops the matched text
