@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "../tests/build/literal_substitute_globals.h"
-#include "build/build_commands.h"
-#include "build/error_list.h"
-#include "build/global_links.h"
-#include "build/rtf_escape.h"
+#include "../tests/helpbuild/literal_substitute_globals.h"
+#include "helpbuild/build_commands.h"
+#include "helpbuild/error_list.h"
+#include "helpbuild/global_links.h"
+#include "helpbuild/rtf_escape.h"
 #include "max_project.h"
 #include "model/document.h"
 #include "platform/files.h"

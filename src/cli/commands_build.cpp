@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "build/build_commands.h"
-#include "build/error_list.h"
-#include "build/help_compiler.h"
-#include "build/project_rtf.h"
-#include "build/text_index.h"
-#include "build/work_directory.h"
+#include "helpbuild/build_commands.h"
+#include "helpbuild/error_list.h"
+#include "helpbuild/help_compiler.h"
+#include "helpbuild/project_rtf.h"
+#include "helpbuild/text_index.h"
+#include "helpbuild/work_directory.h"
 #include "cli/cli.h"
 #include "devtools/help_map_include.h"
 #include "model/document.h"

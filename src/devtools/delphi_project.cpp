@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "build/build_checks.h"
+#include "helpbuild/build_checks.h"
 #include "devtools/delphi_form.h"
 #include "devtools/devtools_files.h"
 #include "devtools/form_parsing.h"

@@ -1,6 +1,6 @@
 #include "devtools/devtools_files.h"
 
-#include "build/build_checks.h"
+#include "helpbuild/build_checks.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/messages.h"

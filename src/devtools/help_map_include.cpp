@@ -1,7 +1,7 @@
 #include "devtools/help_map_include.h"
 
-#include "build/build_checks.h"
-#include "build/help_project.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/help_project.h"
 #include "devtools/delphi_project.h"
 #include "devtools/devtools_files.h"
 #include "devtools/help_map_rules.h"

@@ -1,7 +1,7 @@
 #include "devtools/help_maps.h"
 
-#include "build/help_project.h"
-#include "build/work_directory.h"
+#include "helpbuild/help_project.h"
+#include "helpbuild/work_directory.h"
 #include "devtools/devtools_files.h"
 #include "devtools/help_map_reader.h"
 #include "model/document.h"

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "build/build_checks.h"
-#include "build/help_project.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/help_project.h"
 #include "devtools/devtools_files.h"
 #include "devtools/form_project.h"
 #include "model/document.h"

@@ -1,6 +1,6 @@
 #include "devtools/vb_wizard.h"
 
-#include "build/build_checks.h"
+#include "helpbuild/build_checks.h"
 #include "devtools/devtools_files.h"
 #include "model/document.h"
 #include "platform/files.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "build/error_list.h"
-#include "build/project_rtf.h"
+#include "helpbuild/error_list.h"
+#include "helpbuild/project_rtf.h"
 #include "exchange/rtf_importer.h"
 #include "exchange_test_support.h"
 #include "model/project_json.h"

@@ -1,12 +1,12 @@
-#include "build/help_project.h"
+#include "helpbuild/help_project.h"
 
 #include <map>
 #include <set>
 
-#include "build/build_checks.h"
-#include "build/subject_rtf.h"
-#include "build/topic_rtf.h"
-#include "build/work_directory.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/subject_rtf.h"
+#include "helpbuild/topic_rtf.h"
+#include "helpbuild/work_directory.h"
 #include "model/document.h"
 #include "platform/codepage.h"
 #include "platform/files.h"

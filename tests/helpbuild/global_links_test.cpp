@@ -1,11 +1,11 @@
-#include "build/global_links.h"
+#include "helpbuild/global_links.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "build/build_test_support.h"
-#include "build/literal_substitute_globals.h"
+#include "helpbuild/build_test_support.h"
+#include "helpbuild/literal_substitute_globals.h"
 #include "support/test_files.h"
 
 namespace veldor {
@@ -31,7 +31,7 @@ TEST(WriteLinkRtfTest, EveryActionWithAndWithoutTheColourMark) {
       all += "\n";
     }
   }
-  EXPECT_TRUE(MatchesGolden(all, "build/link_actions.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "helpbuild/link_actions.rtf"));
   std::string out;
   WriteLinkRtf(MakeGlobal("m", kActionSon), "M", true, out);
   WriteLinkRtf(MakeGlobal("m", kActionSaut, "T"), "N", false, out);  // no window, no '>'

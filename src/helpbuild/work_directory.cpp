@@ -1,4 +1,4 @@
-#include "build/work_directory.h"
+#include "helpbuild/work_directory.h"
 
 #include "model/document.h"
 #include "platform/files.h"

@@ -1,4 +1,4 @@
-#include "build/rtf_format.h"
+#include "helpbuild/rtf_format.h"
 
 #include <cmath>
 #include <cstdio>

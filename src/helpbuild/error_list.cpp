@@ -1,4 +1,4 @@
-#include "build/error_list.h"
+#include "helpbuild/error_list.h"
 
 #include <cstdlib>
 

@@ -1,12 +1,12 @@
-#include "build/subject_rtf.h"
+#include "helpbuild/subject_rtf.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "build/build_test_support.h"
-#include "build/project_rtf.h"
-#include "build/rtf_escape.h"
+#include "helpbuild/build_test_support.h"
+#include "helpbuild/project_rtf.h"
+#include "helpbuild/rtf_escape.h"
 #include "support/test_files.h"
 
 namespace veldor {
@@ -42,14 +42,14 @@ class SubjectRtfTest : public ::testing::Test {
 };
 
 TEST_F(SubjectRtfTest, WorkedExamples) {
-  EXPECT_TRUE(MatchesGolden(Rtf(*testing::MakeExampleTitle()), "build/subject_title.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*testing::MakeExampleTitle()), "helpbuild/subject_title.rtf"));
   auto jump = MakeSubject(kTypeJump, "Voir l'aide");
   jump->action = kActionSaut;
   jump->target = "IDH_AIDE";
-  EXPECT_TRUE(MatchesGolden(Rtf(*jump), "build/subject_jump.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*jump), "helpbuild/subject_jump.rtf"));
   auto bitmap = MakeSubject(kTypeBitMap, "Logo");
   bitmap->title = "LOGO.BMP";
-  EXPECT_TRUE(MatchesGolden(Rtf(*bitmap), "build/subject_bitmap.rtf"));
+  EXPECT_TRUE(MatchesGolden(Rtf(*bitmap), "helpbuild/subject_bitmap.rtf"));
 }
 
 TEST_F(SubjectRtfTest, Escaping) {
@@ -91,7 +91,7 @@ TEST_F(SubjectRtfTest, FormattingVariants) {
   auto jump = MakeSubject(kTypeJump, "j");
   jump->style.underline = 1;  // never "\ul" for jumps and images
   all += Both("underlined jump", *jump);
-  EXPECT_TRUE(MatchesGolden(all, "build/subject_formats.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "helpbuild/subject_formats.rtf"));
 }
 
 // Every action with each link mark, with and without a window, and to a
@@ -113,7 +113,7 @@ TEST_F(SubjectRtfTest, JumpActionsAndLinkMarks) {
   auto jump = MakeSubject(kTypeJump, "son");
   jump->action = kActionSon;
   all += Both("32-bit sound", *jump);
-  EXPECT_TRUE(MatchesGolden(all, "build/jump_actions.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "helpbuild/jump_actions.rtf"));
 }
 
 // Every action with the caption before and after the image, underlined or
@@ -144,7 +144,7 @@ TEST_F(SubjectRtfTest, BitmapActionsPlacementAndCaptions) {
                   *bitmap);
     }
   }
-  EXPECT_TRUE(MatchesGolden(all, "build/bitmap_actions.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "helpbuild/bitmap_actions.rtf"));
 }
 
 // Global strings become links in texts and image captions only, unless
@@ -162,7 +162,7 @@ TEST_F(SubjectRtfTest, GlobalStringsOnlyInTextsAndCaptionsWhenAllowed) {
              Rtf(*s, false);
     }
   }
-  EXPECT_TRUE(MatchesGolden(all, "build/subject_globals.rtf"));
+  EXPECT_TRUE(MatchesGolden(all, "helpbuild/subject_globals.rtf"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "build/help_compiler.h"
+#include "helpbuild/help_compiler.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <thread>
 
-#include "build/build_commands.h"
-#include "build/build_flag.h"
-#include "build/build_test_support.h"
-#include "build/error_list.h"
+#include "helpbuild/build_commands.h"
+#include "helpbuild/build_flag.h"
+#include "helpbuild/build_test_support.h"
+#include "helpbuild/error_list.h"
 #include "platform/process.h"
 #include "platform/recording_messages.h"
 #include "support/scoped_environment.h"
@@ -28,7 +28,7 @@ using testing::LoadProject;
 // The compiled file's time stamp set by the fake compiler.
 constexpr int64_t kCompiledTime = 981173106;  // 2001-02-03 04:05:06 UTC
 
-// The settings file names a fake compiler and viewer (tests/data/build);
+// The settings file names a fake compiler and viewer (tests/data/helpbuild);
 // missing ones cannot start. Eight topics are given in reverse order so
 // that the build sorts them; the seventh in sorted order has a subject
 // without a face name.
@@ -40,13 +40,13 @@ class HelpCompilerTest : public ::testing::Test {
     }
     for (const char* script : {"fakehc.sh", "viewer.sh"}) {
       const std::string path = temp_ / "tools/" + script;
-      ASSERT_TRUE(WriteFile(path, FileContents(TestDataPath("build/") + script)));
+      ASSERT_TRUE(WriteFile(path, FileContents(TestDataPath("helpbuild/") + script)));
       ASSERT_EQ(::chmod(path.c_str(), 0755), 0);
     }
-    const std::string ini = FileContents(TestDataPath("build/programs.ini"));
+    const std::string ini = FileContents(TestDataPath("helpbuild/programs.ini"));
     ASSERT_TRUE(WriteFile(temp_ / "VELDOR.INI", ReplaceAll(ini, "@TOOLS@", temp_ / "tools")));
     settings_.Reload();
-    LoadProject("build/compile_project.json", doc_, work_);
+    LoadProject("helpbuild/compile_project.json", doc_, work_);
     ASSERT_TRUE(doc_.Save(temp_ / "project/DEMO.ehe"));
   }
   std::string OpenTopic(const std::string& line) {
@@ -171,7 +171,7 @@ TEST_F(HelpCompilerTest, ErrorLogIsReadUpToItsLimitLineByLine) {
 // no work directory either, it stays in the program directory.
 TEST_F(HelpCompilerTest, CompiledFileOfAProjectNeverSaved) {
   CVeldorDoc unsaved;
-  LoadProject("build/compile_project.json", unsaved, work_);
+  LoadProject("helpbuild/compile_project.json", unsaved, work_);
   ASSERT_TRUE(CommandBuildAll(unsaved, errors_));
   EXPECT_EQ(FileContents(work_ + "/DEMO.HLP"), "compiled DEMO\n");
   EXPECT_EQ(FileModificationTime(work_ + "/DEMO.HLP"), kCompiledTime);

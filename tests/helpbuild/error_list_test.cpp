@@ -1,10 +1,10 @@
-#include "build/error_list.h"
+#include "helpbuild/error_list.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "build/build_test_support.h"
-#include "build/text_index.h"
+#include "helpbuild/build_test_support.h"
+#include "helpbuild/text_index.h"
 #include "platform/files.h"
 #include "support/temp_directory.h"
 

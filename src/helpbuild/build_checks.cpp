@@ -1,6 +1,6 @@
-#include "build/build_checks.h"
+#include "helpbuild/build_checks.h"
 
-#include "build/work_directory.h"
+#include "helpbuild/work_directory.h"
 #include "model/document.h"
 #include "platform/codepage.h"
 #include "platform/files.h"

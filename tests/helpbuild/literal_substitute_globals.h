@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "build/global_links.h"
-#include "build/rtf_escape.h"
+#include "helpbuild/global_links.h"
+#include "helpbuild/rtf_escape.h"
 #include "model/document.h"
 #include "model/global_texte.h"
 #include "platform/paths.h"

@@ -1,9 +1,9 @@
-#include "build/help_project.h"
+#include "helpbuild/help_project.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "build/build_test_support.h"
+#include "helpbuild/build_test_support.h"
 #include "platform/recording_messages.h"
 #include "support/temp_directory.h"
 #include "support/test_files.h"
@@ -41,10 +41,10 @@ class HelpProjectTest : public ::testing::Test {
 // [BITMAPS] and [ALIAS] are left out when empty, and the help-map include
 // is only named once it exists.
 TEST_F(HelpProjectTest, WorkedExample) {
-  LoadProject("build/help_project_example.json", doc_, work_);
+  LoadProject("helpbuild/help_project_example.json", doc_, work_);
   ASSERT_TRUE(BuildHelpProject(doc_));
   EXPECT_TRUE(MatchesGolden(ReplaceAll(FileContents(work_ + "/DEMO.HPJ"), work_, "D:\\AIDE"),
-                            "build/help_project_example.hpj"));
+                            "helpbuild/help_project_example.hpj"));
   EXPECT_EQ(FileContents(work_ + "/DEMO.BAT"),
             "rem ****************************************************************\n"
             "rem fichier batch de recopie des BMP \xE9parpill\xE9s vers un seul r\xE9peroire\n"
@@ -57,10 +57,10 @@ TEST_F(HelpProjectTest, WorkedExample) {
 // the contents topic through its reference, every option, the help-map
 // include, and window lines (main without position, colours, no name).
 TEST_F(HelpProjectTest, EveryOptionAndSection) {
-  LoadProject("build/help_project_full.json", doc_, work_);
+  LoadProject("helpbuild/help_project_full.json", doc_, work_);
   ASSERT_TRUE(WriteFile(work_ + "/DEMO.hm", "HID_X 0x10001\n"));
   ASSERT_TRUE(BuildHelpProject(doc_));
-  EXPECT_TRUE(MatchesGolden(Hpj(), "build/help_project_full.hpj"));
+  EXPECT_TRUE(MatchesGolden(Hpj(), "helpbuild/help_project_full.hpj"));
 }
 
 TEST_F(HelpProjectTest, BitmapsAreFoundListedOnceAndCopied) {

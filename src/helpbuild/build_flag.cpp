@@ -1,4 +1,4 @@
-#include "build/build_flag.h"
+#include "helpbuild/build_flag.h"
 
 namespace veldor {
 

@@ -1,9 +1,9 @@
-#include "build/text_index.h"
+#include "helpbuild/text_index.h"
 
 #include <set>
 
-#include "build/build_checks.h"
-#include "build/error_list.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/error_list.h"
 #include "model/document.h"
 
 namespace veldor {

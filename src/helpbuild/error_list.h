@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "build/rtf_format.h"
+#include "helpbuild/rtf_format.h"
 
 namespace veldor {
 

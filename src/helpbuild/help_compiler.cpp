@@ -1,15 +1,15 @@
-#include "build/help_compiler.h"
+#include "helpbuild/help_compiler.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "build/build_checks.h"
-#include "build/build_flag.h"
-#include "build/error_list.h"
-#include "build/help_project.h"
-#include "build/text_index.h"
-#include "build/work_directory.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/build_flag.h"
+#include "helpbuild/error_list.h"
+#include "helpbuild/help_project.h"
+#include "helpbuild/text_index.h"
+#include "helpbuild/work_directory.h"
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/messages.h"

@@ -1,14 +1,14 @@
-#include "build/build_commands.h"
+#include "helpbuild/build_commands.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "build/build_checks.h"
-#include "build/build_flag.h"
-#include "build/error_list.h"
-#include "build/help_compiler.h"
-#include "build/help_project.h"
-#include "build/project_rtf.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/build_flag.h"
+#include "helpbuild/error_list.h"
+#include "helpbuild/help_compiler.h"
+#include "helpbuild/help_project.h"
+#include "helpbuild/project_rtf.h"
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/messages.h"

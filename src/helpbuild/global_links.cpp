@@ -1,8 +1,8 @@
-#include "build/global_links.h"
+#include "helpbuild/global_links.h"
 
 #include <deque>
 
-#include "build/rtf_escape.h"
+#include "helpbuild/rtf_escape.h"
 #include "model/document.h"
 #include "model/global_texte.h"
 #include "model/subject.h"

@@ -1,13 +1,13 @@
-#include "build/project_rtf.h"
+#include "helpbuild/project_rtf.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "build/build_commands.h"
-#include "build/build_test_support.h"
-#include "build/error_list.h"
+#include "helpbuild/build_commands.h"
+#include "helpbuild/build_test_support.h"
+#include "helpbuild/error_list.h"
 #include "platform/files.h"
 #include "platform/recording_messages.h"
 #include "support/scoped_environment.h"
@@ -47,8 +47,8 @@ TEST_F(ProjectRtfTest, WorkedExample) {
   AddSubject(topic, testing::MakeExampleTitle());
 
   ASSERT_TRUE(BuildRtf(doc_, errors_));
-  EXPECT_TRUE(MatchesGolden(FileContents(work_ + "/DEMO.RTF"), "build/project_example.rtf"));
-  EXPECT_TRUE(MatchesGolden(FileContents(work_ + "/topic.ref"), "build/project_example.ref"));
+  EXPECT_TRUE(MatchesGolden(FileContents(work_ + "/DEMO.RTF"), "helpbuild/project_example.rtf"));
+  EXPECT_TRUE(MatchesGolden(FileContents(work_ + "/topic.ref"), "helpbuild/project_example.ref"));
   EXPECT_TRUE(errors_.lines().empty());
   EXPECT_TRUE(messages_.messages.empty());
 }
@@ -56,10 +56,10 @@ TEST_F(ProjectRtfTest, WorkedExample) {
 // Chapters with a topic outside the list, reference strings, fonts and an
 // empty face name, a topic without subjects, an open paragraph, globals.
 TEST_F(ProjectRtfTest, FullProjectTwiceGivesTheSameFiles) {
-  LoadProject("build/full_project.json", doc_, work_);
+  LoadProject("helpbuild/full_project.json", doc_, work_);
   ASSERT_TRUE(BuildRtf(doc_, errors_));
   const std::string rtf = FileContents(work_ + "/DEMO.RTF");
-  EXPECT_TRUE(MatchesGolden(rtf, "build/project_full.rtf"));
+  EXPECT_TRUE(MatchesGolden(rtf, "helpbuild/project_full.rtf"));
   EXPECT_EQ(FileContents(work_ + "/topic.ref"), "1 :A1\n2 :B1\n3 :B2\n4 :B3\n5 :Z9\n6 :Z8\n");
   EXPECT_THAT(errors_.lines(), ElementsAre("topic...2 VELDOR Nom Font Vide"));
   // The document keeps the sorted order.
@@ -71,9 +71,9 @@ TEST_F(ProjectRtfTest, FullProjectTwiceGivesTheSameFiles) {
 }
 
 TEST_F(ProjectRtfTest, ExportHasChapterHeadingsAndNoHelpMarkup) {
-  LoadProject("build/full_project.json", doc_, work_);
+  LoadProject("helpbuild/full_project.json", doc_, work_);
   ASSERT_TRUE(ExportRtf(doc_, temp_ / "export.rtf"));
-  EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "build/export_full.rtf"));
+  EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "helpbuild/export_full.rtf"));
   EXPECT_TRUE(ListDirectory(work_).empty());
 }
 
@@ -88,7 +88,7 @@ TEST_F(ProjectRtfTest, ExportHeadingsFollowTheChapterNumbers) {
     text.flags = 0;
   }
   ASSERT_TRUE(ExportRtf(doc_, temp_ / "export.rtf"));
-  EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "build/export_chapters.rtf"));
+  EXPECT_TRUE(MatchesGolden(FileContents(temp_ / "export.rtf"), "helpbuild/export_chapters.rtf"));
 }
 
 // A project never saved and without a work directory builds in the current

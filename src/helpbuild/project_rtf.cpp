@@ -1,13 +1,13 @@
-#include "build/project_rtf.h"
+#include "helpbuild/project_rtf.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "build/build_checks.h"
-#include "build/error_list.h"
-#include "build/global_links.h"
-#include "build/rtf_escape.h"
-#include "build/topic_rtf.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/error_list.h"
+#include "helpbuild/global_links.h"
+#include "helpbuild/rtf_escape.h"
+#include "helpbuild/topic_rtf.h"
 #include "model/document.h"
 #include "platform/messages.h"
 #include "platform/paths.h"

@@ -1,4 +1,4 @@
-#include "build/rtf_escape.h"
+#include "helpbuild/rtf_escape.h"
 
 namespace veldor {
 

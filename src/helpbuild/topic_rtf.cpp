@@ -1,10 +1,10 @@
-#include "build/topic_rtf.h"
+#include "helpbuild/topic_rtf.h"
 
 #include <cstdio>
 #include <unordered_map>
 
-#include "build/rtf_escape.h"
-#include "build/subject_rtf.h"
+#include "helpbuild/rtf_escape.h"
+#include "helpbuild/subject_rtf.h"
 #include "model/document.h"
 #include "model/topic.h"
 

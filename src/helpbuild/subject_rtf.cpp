@@ -1,7 +1,7 @@
-#include "build/subject_rtf.h"
+#include "helpbuild/subject_rtf.h"
 
-#include "build/global_links.h"
-#include "build/rtf_escape.h"
+#include "helpbuild/global_links.h"
+#include "helpbuild/rtf_escape.h"
 #include "model/document.h"
 #include "model/subject.h"
 

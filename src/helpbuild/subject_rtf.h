@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "build/rtf_format.h"
+#include "helpbuild/rtf_format.h"
 
 namespace veldor {
 
