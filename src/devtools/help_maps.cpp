@@ -8,6 +8,7 @@
 #include "model/help_map_tables.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 
@@ -28,9 +29,9 @@ bool IsReferenceSeparator(char c) {
 // Map includes are usually named relative to the help project, which
 // lives in the work directory.
 std::string LocateMapFile(const CVeldorDoc& doc, const std::string& path) {
-  const std::string asGiven = ResolvePath(path);
+  const std::string asGiven = SystemPathOf(path);
   if (FileExists(asGiven) || IsAbsolutePath(path)) return asGiven;
-  const std::string besideProject = ResolvePath(JoinPath(WorkDirectory(doc), path));
+  const std::string besideProject = ResolvePath(JoinPath(WorkDirectory(doc), SystemNameOf(path)));
   return FileExists(besideProject) ? besideProject : asGiven;
 }
 
