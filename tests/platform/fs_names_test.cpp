@@ -53,7 +53,9 @@ TEST(FsNamesTest, NamesWindows1252CannotWriteAreRefused) {
   EXPECT_EQ(model, "unchanged");
   EXPECT_THAT(reason, HasSubstr(korean));
   EXPECT_THAT(reason, HasSubstr("Windows-1252"));
-  EXPECT_EQ(ModelTextOfPath(korean), "/p/?" "?/Form.vbp");
+  EXPECT_EQ(ModelTextOfPath(korean),
+            "/p/?"
+            "?/Form.vbp");
 
   // Bytes that are not UTF-8 (a name written by another system).
   EXPECT_FALSE(ToModelPath("/p/caf\xE9", model, &reason));
