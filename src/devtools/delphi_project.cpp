@@ -93,7 +93,15 @@ bool CDelphiProject::ReadDelphiProject(const std::string& path) {
 
 void CDelphiProject::ReadUnitForm(const std::string& projectDir, const std::string& unitName) {
   const std::string unitPath = ExistingFile(JoinPath(projectDir, SystemNameOf(unitName)));
-  if (unitPath.empty()) return;  // a unit of another project, or gone
+  if (unitPath.empty()) {
+    // No Windows file name holds '?': the project file's text lost a
+    // character there that Windows-1252 lacks.
+    if (unitName.find('?') != std::string::npos) {
+      Skip(JoinPath(projectDir, SystemNameOf(unitName)),
+           "nom de fichier illisible : caract\xC3\xA8res absents de Windows-1252");
+    }
+    return;  // a unit of another project, or gone
+  }
   // The form lives beside its unit; the project directory is tried too.
   const std::string dfmName = SystemNameOf(BaseNamePart(unitName)) + ".DFM";
   std::string dfmPath = ExistingFile(JoinPath(DirectoryPart(unitPath), dfmName));

@@ -254,6 +254,15 @@ std::string HelpWindowLine(const CWinAttr& window) {
 
 bool BuildHelpProject(CVeldorDoc& doc) {
   if (!CheckBuildPreconditions(doc)) return false;
+  // The help project names files of the work directory by their full path;
+  // a directory that Windows-1252 cannot write would be named wrongly.
+  std::string workDirText;
+  std::string problem;
+  if (!ToModelPath(WorkDirectory(doc), workDirText, &problem)) {
+    Messages().Message(
+        "R\xC3\xA9pertoire de travail mal nomm\xC3\xA9 dans le projet d'aide : " + problem,
+        kBuildCaption, MessageIcon::Warning);
+  }
   const std::string hpjPath = ProjectOutputPath(doc, ".HPJ");
   const std::string batPath = ProjectOutputPath(doc, ".BAT");
   const StringMap topicRefs = BuildTopicReferenceMap(doc);

@@ -64,6 +64,18 @@ TEST_F(ProjectFilesTest, MarksAndUtf16AreRead) {
   EXPECT_EQ(project.forms[1].name, "FRMB");
 }
 
+// A form file whose name Windows-1252 cannot hold cannot be found through
+// the project's text; the wizard says so rather than "missing".
+TEST_F(ProjectFilesTest, FormNamesOutsideWindows1252AreSaidSo) {
+  ASSERT_TRUE(WriteFile(dir_ / "\xED\x95\x9C.frm", VbForm("frmK")));
+  ASSERT_TRUE(WriteFile(dir_ / "K.vbp", "Form=\xED\x95\x9C.frm\r\nForm=Absent.frm\r\n"));
+  CVbProject project;
+  ASSERT_TRUE(project.ReadVbProject(dir_ / "K.vbp", true)) << project.error;
+  ASSERT_EQ(project.skipped.size(), 2u);
+  EXPECT_THAT(project.skipped[0].reason, HasSubstr("Windows-1252"));
+  EXPECT_EQ(project.skipped[1].reason, "fichier absent");
+}
+
 // A wizard given the other tool's project refuses it, naming what it
 // expected, and changes nothing.
 TEST_F(ProjectFilesTest, ProjectsOfTheWrongKindAreRefused) {

@@ -190,6 +190,16 @@ TEST_F(HelpProjectTest, AccentedAndNonLatinDirectories) {
   EXPECT_NE(FileContents(aide + "/DEMO.HPJ").find("\nROOT=" + aideModel + "\n"), std::string::npos);
   ASSERT_EQ(messages_.messages.size(), 1u);
   EXPECT_THAT(messages_.messages[0].text, ::testing::HasSubstr(korean + "/Carte.bmp"));
+
+  // A project saved in such a directory is still built there, and the
+  // message says that the help project cannot name it.
+  messages_.messages.clear();
+  doc_.rootDir.clear();
+  doc_.SetPathName(korean + "/DEMO.ehe");
+  ASSERT_TRUE(BuildHelpProject(doc_));
+  EXPECT_TRUE(FileExists(korean + "/DEMO.HPJ"));
+  ASSERT_FALSE(messages_.messages.empty());
+  EXPECT_THAT(messages_.messages[0].text, ::testing::HasSubstr(korean));
 }
 
 TEST_F(HelpProjectTest, ErrorLogPathAndRefusals) {
