@@ -11,10 +11,11 @@ namespace veldor {
 namespace {
 
 // Keys that Visual Basic writes in its project files, from version 3 on.
-constexpr std::array<std::string_view, 18> kVbKeys = {
-    "TYPE",        "FORM",         "MODULE",   "CLASS",        "REFERENCE", "OBJECT",
-    "USERCONTROL", "USERDOCUMENT", "DESIGNER", "PROPERTYPAGE", "STARTUP",   "EXENAME32",
-    "PROJWINSIZE", "PROJWINSHOW",  "ICONFORM", "EXENAME",      "HELPFILE",  "RESFILE32"};
+constexpr std::array<std::string_view, 19> kVbKeys = {
+    "TYPE",    "FORM",        "MODULE",       "CLASS",       "REFERENCE",
+    "OBJECT",  "USERCONTROL", "USERDOCUMENT", "DESIGNER",    "PROPERTYPAGE",
+    "STARTUP", "EXENAME32",   "PROJWINSIZE",  "PROJWINSHOW", "ICONFORM",
+    "EXENAME", "HELPFILE",    "RESFILE32",    "TITLE"};
 
 constexpr std::array<std::string_view, 6> kVbFileExtensions = {".FRM", ".BAS", ".VBX",
                                                                ".CLS", ".OCX", ".FRX"};
@@ -25,7 +26,10 @@ bool LooksLikeDelphiProject(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     const std::string upper = AsciiUpper(TrimBlanks(line));
     for (std::string_view word : {"PROGRAM ", "LIBRARY ", "PACKAGE "}) {
-      if (upper.compare(0, word.size(), word) == 0 && upper.back() == ';') return true;
+      // "program Stock;", maybe followed by a comment.
+      if (upper.compare(0, word.size(), word) == 0 && upper.find(';') != std::string::npos) {
+        return true;
+      }
     }
   }
   return false;

@@ -7,7 +7,8 @@
 
 namespace veldor {
 
-// A Delphi project: a line "program Name;" (or "library", "package").
+// A Delphi project: a line "program Name;" (or "library", "package"),
+// which may end with a comment.
 bool LooksLikeDelphiProject(const std::vector<std::string>& lines);
 
 // A Visual Basic project: a ".VBP" key line ("Type=Exe", "Form=x.frm",

@@ -9,6 +9,7 @@
 #include "devtools/delphi_wizard.h"
 #include "devtools/help_map_include.h"
 #include "devtools/help_map_rules.h"
+#include "devtools/project_kind.h"
 #include "devtools/resource_header.h"
 #include "devtools/vb_form.h"
 #include "devtools/vb_wizard.h"
@@ -100,6 +101,14 @@ TEST_F(ProjectFilesTest, ProjectsOfTheWrongKindAreRefused) {
   }
   EXPECT_EQ(doc_.topicCount(), 0);
   EXPECT_FALSE(doc_.IsModified());
+
+  // What each tool writes at the top of its projects.
+  EXPECT_TRUE(LooksLikeDelphiProject({"{ Stock }", "", "program Stock; { main }"}));
+  EXPECT_TRUE(LooksLikeDelphiProject({"library Outils;"}));
+  EXPECT_FALSE(LooksLikeDelphiProject({"Program=Stock"}));
+  EXPECT_TRUE(LooksLikeVbProject({"MAIN.FRM", "ProjWinSize=152,402,248,215"}));
+  EXPECT_TRUE(LooksLikeVbProject({"Title=\"Ledger\""}));
+  EXPECT_FALSE(LooksLikeVbProject({"=x", "uses Forms;"}));
 }
 
 // Forms and controls named in Korean all normalise to underscores; their
