@@ -1,6 +1,6 @@
 // The files of real projects: byte-order marks and UTF-16, projects of the
-// wrong kind, forms named in scripts that names cannot hold, help numbers
-// above 16 bits and nested Delphi collections.
+// wrong kind, forms named in scripts that names cannot hold, project paths
+// with accents, and nested Delphi collections.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -163,22 +163,6 @@ TEST_F(ProjectFilesTest, LinkedProjectPathsAreProjectText) {
   EXPECT_THAT(report.error, HasSubstr(korean + "/Compta.vbp"));
   EXPECT_THAT(report.error, HasSubstr("Windows-1252"));
   EXPECT_EQ(other.topicCount(), 0);
-}
-
-// WhatsThisHelpID 16777215 (a real form) reaches the help map whole.
-TEST_F(ProjectFilesTest, HelpNumbersAboveSixteenBitsReachTheHelpMap) {
-  ASSERT_TRUE(
-      WriteFile(dir_ / "a.frm", VbForm("frmA",
-                                       "Begin VB.TextBox txt\r\nWhatsThisHelpID = 16777215\r\n"
-                                       "HelpContextID = 65546\r\nEnd\r\n")));
-  ASSERT_TRUE(WriteFile(dir_ / "W.vbp", "Form=a.frm\r\n"));
-  WizardReport report;
-  ASSERT_TRUE(RunVbWizard(doc_, dir_ / "W.vbp", &report)) << report.error;
-  const std::string map = FileContents(dir_ / "W.hm");
-  EXPECT_THAT(map, HasSubstr("HM_FRMA_TXT   0x1000A\r\n"));
-  EXPECT_THAT(map, HasSubstr("HM_FRMA_TXT_W   0xFFFFFF\r\n"));
-  EXPECT_NE(doc_.FindTopic("topicFRMA_TXT"), nullptr);
-  EXPECT_NE(doc_.FindTopic("FRMA_TXT_W"), nullptr);
 }
 
 // An item after a nested collection's "end>" still belongs to the outer
