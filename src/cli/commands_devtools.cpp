@@ -7,12 +7,14 @@
 
 #include "cli/cli.h"
 #include "devtools/delphi_wizard.h"
+#include "devtools/devtools_files.h"
 #include "devtools/help_map_include.h"
 #include "devtools/help_maps.h"
 #include "devtools/vb_wizard.h"
 #include "model/document.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/paths.h"
 
 namespace veldor {
@@ -78,6 +80,7 @@ void PrintWizardReport(const CVeldorDoc& doc, const WizardReport& report) {
   for (const SkippedForm& form : report.skipped) {
     PrintLine("skipped: " + form.path + " (" + form.reason + ")");
   }
+  for (const std::string& name : report.renamed) PrintLine("renamed: " + DisplayPath(name));
   if (s.helpMapWritten) PrintLine("help map: " + s.helpMapPath);
   PrintMapReport(s.maps);
   PrintLine("topics: " + std::to_string(s.topicsGenerated) + " generated" +
@@ -125,21 +128,27 @@ int RunListIds(const std::vector<std::string>& args, const CliOptions&) {
 int RunVcLink(const std::vector<std::string>& args, const CliOptions& options) {
   CVeldorDoc doc;
   if (!CliOpenProject(AbsolutePath(args[0]), doc)) return 1;
+  // Paths are kept as project text, which names the file system converts
+  // back when they are opened again; a name it cannot write is refused.
+  std::string reason;
+  auto modelPath = [&](const std::string& path, std::string& field) {
+    if (ToModelPath(path, field, &reason)) return true;
+    CliError(reason);
+    return false;
+  };
   doc.devLinkKind = 0;
   doc.allowVcLinkChanges = 1;
-  // Paths are kept as the file system spells them (as the wizards keep
-  // the project file), so that they can be opened again.
-  doc.vcResourceInclude = AbsolutePath(args[1]);
+  if (!modelPath(AbsolutePath(args[1]), doc.vcResourceInclude)) return 1;
   // The map is named after the project: a project without a name takes
   // that of its file unless one is given.
   const std::string name = options.OptionValue("--name");
   if (!name.empty()) {
-    doc.projectName = Utf8ToCp1252(name);
+    if (!modelPath(name, doc.projectName)) return 1;
   } else if (doc.projectName.empty()) {
-    doc.projectName = Utf8ToCp1252(BaseNamePart(args[0]));
+    if (!modelPath(BaseNamePart(args[0]), doc.projectName)) return 1;
   }
   const std::string afx = options.OptionValue("--afx");
-  if (!afx.empty()) doc.afxHelpInclude = AbsolutePath(afx);
+  if (!afx.empty() && !modelPath(AbsolutePath(afx), doc.afxHelpInclude)) return 1;
   if (options.HasFlag("--hid")) {
     doc.hidPrefixes.clear();
     std::string prefix;

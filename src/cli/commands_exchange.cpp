@@ -70,6 +70,10 @@ int RunImportTxt(const std::vector<std::string>& args, const CliOptions& options
   tags.nameTag = TagOption(options, "--name", tags.nameTag);
   tags.titleTag = TagOption(options, "--title", tags.titleTag);
   tags.fileName = ImportBytesToCp1252(args[1], false);
+  if (EmptyImportTagKey(tags) != nullptr) {
+    CliError("an import tag may not be empty: it would be found at the start of every line");
+    return 2;
+  }
   if (!ImportTagsValid(tags)) {
     CliError("the name and title tags may hold at most " + std::to_string(kMaxImportTagLength) +
              " characters");

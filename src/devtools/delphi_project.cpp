@@ -6,8 +6,10 @@
 #include "devtools/delphi_form.h"
 #include "devtools/devtools_files.h"
 #include "devtools/form_parsing.h"
+#include "devtools/project_kind.h"
 #include "model/app_settings.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -53,7 +55,15 @@ std::string ConverterCommandLine(const std::string& converter, const std::string
                             converter.find('"') == std::string::npos &&
                             FileExists(ResolvePath(converter));
   const std::string program = quoteProgram ? "\"" + converter + "\"" : converter;
-  return program + " \"" + dfmPath + "\"";
+  // The form is always one quoted argument, by the rules the program uses
+  // to split its command line: a quote in the name is escaped, and
+  // backslashes before a quote doubled.
+  std::string form = QuoteCommandArgument(dfmPath);
+  if (form.empty() || form.front() != '"') {
+    const size_t end = form.find_last_not_of('\\') + 1;
+    form = "\"" + form + std::string(form.size() - end, '\\') + "\"";
+  }
+  return program + " " + form;
 }
 
 bool RunConverter(const std::string& commandLine, std::string* reason) {
@@ -65,20 +75,35 @@ bool RunConverter(const std::string& commandLine, std::string* reason) {
 bool CDelphiProject::ReadDelphiProject(const std::string& path) {
   std::vector<std::string> lines;
   if (!ReadProjectLines(path, lines)) return false;
+  if (!LooksLikeDelphiProject(lines)) {
+    error = DisplayPath(path) +
+            " : ce n'est pas un projet Delphi (un fichier .dpr commen\xC3\xA7"
+            "ant par \"program\" est attendu)";
+    return false;
+  }
   std::string projectDir = DirectoryPart(projectPath);
   if (projectDir.empty()) projectDir = CurrentDirectory();
   for (const std::string& line : lines) {
     const std::string unit = UnitFileOfLine(AsciiUpper(line));
     if (!unit.empty()) ReadUnitForm(projectDir, unit);
   }
+  MakeNamesDistinct();
   return true;
 }
 
 void CDelphiProject::ReadUnitForm(const std::string& projectDir, const std::string& unitName) {
-  const std::string unitPath = ExistingFile(JoinPath(projectDir, unitName));
-  if (unitPath.empty()) return;  // a unit of another project, or gone
+  const std::string unitPath = ExistingFile(JoinPath(projectDir, SystemNameOf(unitName)));
+  if (unitPath.empty()) {
+    // No Windows file name holds '?': the project file's text lost a
+    // character there that Windows-1252 lacks.
+    if (unitName.find('?') != std::string::npos) {
+      Skip(JoinPath(projectDir, SystemNameOf(unitName)),
+           "nom de fichier illisible : caract\xC3\xA8res absents de Windows-1252");
+    }
+    return;  // a unit of another project, or gone
+  }
   // The form lives beside its unit; the project directory is tried too.
-  const std::string dfmName = BaseNamePart(unitName) + ".DFM";
+  const std::string dfmName = SystemNameOf(BaseNamePart(unitName)) + ".DFM";
   std::string dfmPath = ExistingFile(JoinPath(DirectoryPart(unitPath), dfmName));
   if (dfmPath.empty()) dfmPath = ExistingFile(JoinPath(projectDir, dfmName));
   if (dfmPath.empty()) return;  // a unit without a form
@@ -86,7 +111,7 @@ void CDelphiProject::ReadUnitForm(const std::string& projectDir, const std::stri
 
   std::string contents;
   std::string reason;
-  if (!ReadDevFile(dfmPath, contents, &reason)) {
+  if (!ReadDevTextFile(dfmPath, contents, &reason)) {
     Skip(dfmPath, reason);
     return;
   }

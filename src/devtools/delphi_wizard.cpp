@@ -34,6 +34,7 @@ bool RunDelphiWizard(CVeldorDoc& doc, const std::string& projectFile, WizardRepo
     return false;
   }
   r.skipped = project.skipped;
+  r.renamed = project.renamed;
   GenerateDelphiTopics(doc, project, &r.skeleton);
   ShowSkippedForms(project);
   return true;

@@ -4,6 +4,7 @@
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/messages.h"
+#include "platform/text_decoding.h"
 
 namespace veldor {
 
@@ -14,6 +15,13 @@ bool ReadDevFile(const std::string& path, std::string& contents, std::string* re
     if (reason != nullptr) *reason = "fichier trop grand (plus de 64 Mo)";
     return false;
   }
+  return true;
+}
+
+bool ReadDevTextFile(const std::string& path, std::string& text, std::string* reason) {
+  std::string bytes;
+  if (!ReadDevFile(path, bytes, reason)) return false;
+  text = DecodeText(bytes).text;
   return true;
 }
 

@@ -17,6 +17,11 @@ inline constexpr std::size_t kMaxDevFileSize = 64u << 20;
 // why (UTF-8) in `reason`.
 bool ReadDevFile(const std::string& path, std::string& contents, std::string* reason = nullptr);
 
+// ReadDevFile, then the text decoded to Windows-1252 (DecodeText: a
+// byte-order mark, UTF-8 or UTF-16 as Visual Studio and later Delphi
+// versions write them).
+bool ReadDevTextFile(const std::string& path, std::string& text, std::string* reason = nullptr);
+
 // The lines of a text: cut at each line feed, a carriage return before
 // the line feed dropped (files written on Windows end lines with CR LF).
 std::vector<std::string> SplitTextLines(std::string_view text);

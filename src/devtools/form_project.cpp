@@ -2,6 +2,7 @@
 
 #include "devtools/devtools_files.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/paths.h"
 
 namespace veldor {
@@ -13,6 +14,13 @@ std::string CFormProject::SkippedFormsText() const {
   return text;
 }
 
+std::string CFormProject::RenamedNamesText() const {
+  if (renamed.empty()) return "";
+  std::string text = "Noms chang\xC3\xA9s pour rester distincts :";
+  for (const std::string& line : renamed) text += "\n" + DisplayPath(line);
+  return text;
+}
+
 bool CFormProject::ReadProjectLines(const std::string& path, std::vector<std::string>& lines) {
   // Kept absolute: the project path is stored in the document and its
   // directory becomes the work directory.
@@ -20,14 +28,19 @@ bool CFormProject::ReadProjectLines(const std::string& path, std::vector<std::st
   if (!projectPath.empty() && !IsSeparator(projectPath[0])) {
     projectPath = JoinPath(CurrentDirectory(), projectPath);
   }
-  projectTitle = BaseNamePart(projectPath);
   std::string contents;
   std::string reason;
   if (!FileExists(projectPath)) {
     error = DisplayPath(path) + " : fichier absent";
     return false;
   }
-  if (!ReadDevFile(projectPath, contents, &reason)) {
+  // The document keeps the project's path: it must be able to write it.
+  if (!ToModelPath(projectPath, modelProjectPath, &reason)) {
+    error = reason;
+    return false;
+  }
+  projectTitle = BaseNamePart(modelProjectPath);
+  if (!ReadDevTextFile(projectPath, contents, &reason)) {
     error = DisplayPath(path) + " : " + reason;
     return false;
   }
@@ -48,7 +61,7 @@ void CFormProject::Skip(const std::string& path, const std::string& reason) {
 bool CFormProject::ReadForm(const std::string& path, FormParser parse) {
   std::string text;
   std::string reason;
-  if (!ReadDevFile(ResolvePath(path), text, &reason)) {
+  if (!ReadDevTextFile(ResolvePath(path), text, &reason)) {
     Skip(path, reason);
     return false;
   }

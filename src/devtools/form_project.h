@@ -28,11 +28,18 @@ class CFormProject {
   // "Formulaires non lus :" and one "PATH : reason" line per skipped form,
   // or "" when none was skipped (UTF-8).
   std::string SkippedFormsText() const;
+  // "Noms changés pour rester distincts :" and one "OLD -> NEW" line per
+  // renamed object, or "" when none was renamed.
+  std::string RenamedNamesText() const;
 
-  std::string projectPath;   // the project file as found on disk
-  std::string projectTitle;  // its file name without directory and extension
+  std::string projectPath;       // the project file as found on disk (UTF-8)
+  std::string modelProjectPath;  // the same as the document holds it (Windows-1252)
+  std::string projectTitle;      // its file name without directory and extension (Windows-1252)
   std::vector<CEnfant> forms;
   std::vector<SkippedForm> skipped;
+  // Objects whose derived names were numbered to stay distinct ("OLD ->
+  // NEW", object keys), filled once the forms are read.
+  std::vector<std::string> renamed;
   std::string error;  // why the project file could not be read (UTF-8)
 
  protected:
@@ -48,6 +55,8 @@ class CFormProject {
   // parsed.
   using FormParser = bool (*)(std::string_view text, CEnfant& root, std::string* reason);
   bool ReadForm(const std::string& path, FormParser parse);
+  // Numbers the objects whose names would collide (see renamed).
+  void MakeNamesDistinct() { renamed = MakeDerivedNamesDistinct(forms); }
 };
 
 }  // namespace veldor

@@ -12,17 +12,51 @@ void CollectObject(const CEnfant& object, const std::string& prefix,
                    std::vector<HelpIdPair>& pairs) {
   const std::string key = ObjectKey(object, prefix);
   if (object.helpContextId != -1) {
-    pairs.push_back({"HM_" + key, static_cast<uint16_t>(object.helpContextId)});
+    pairs.push_back({"HM_" + key, static_cast<uint32_t>(object.helpContextId)});
   }
   if (object.whatsThisHelpId != -1) {
-    pairs.push_back({"HM_" + key + "_W", static_cast<uint16_t>(object.whatsThisHelpId)});
+    pairs.push_back({"HM_" + key + "_W", static_cast<uint32_t>(object.whatsThisHelpId)});
   }
   const std::string childPrefix = ChildPrefix(object, prefix);
   for (const CEnfant& child : object.children) CollectObject(child, childPrefix, pairs);
 }
 
-std::string HexNumber(uint16_t number) {
-  char text[8];
+// The part of an object's key that its siblings must not share.
+std::string KeyPart(const CEnfant& object) {
+  return ObjectKey(object, "");
+}
+
+void SetDisplayName(CEnfant& object, const std::string& name) {
+  if (object.type == "MENU" && !object.menuKey.empty()) {
+    object.menuKey = name;
+  } else {
+    object.name = name;
+  }
+}
+
+void MakeSiblingsDistinct(std::vector<CEnfant>& siblings, const std::string& prefix,
+                          std::vector<std::string>& renamed) {
+  std::set<std::string> taken;
+  for (const CEnfant& object : siblings) taken.insert(KeyPart(object));
+  std::set<std::string> seen;
+  for (CEnfant& object : siblings) {
+    if (!seen.insert(KeyPart(object)).second) {
+      const std::string before = ObjectKey(object, prefix);
+      const std::string base = object.DisplayName();
+      for (int number = 2;; ++number) {
+        SetDisplayName(object, base + std::to_string(number));
+        if (taken.count(KeyPart(object)) == 0) break;
+      }
+      taken.insert(KeyPart(object));
+      seen.insert(KeyPart(object));
+      renamed.push_back(before + " -> " + ObjectKey(object, prefix));
+    }
+    MakeSiblingsDistinct(object.children, ChildPrefix(object, prefix), renamed);
+  }
+}
+
+std::string HexNumber(uint32_t number) {
+  char text[16];
   std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(number));
   return text;
 }
@@ -43,6 +77,12 @@ std::string ObjectKey(const CEnfant& object, const std::string& prefix) {
 
 std::string ChildPrefix(const CEnfant& object, const std::string& prefix) {
   return prefix.empty() ? object.DisplayName() : prefix + "_" + object.DisplayName();
+}
+
+std::vector<std::string> MakeDerivedNamesDistinct(std::vector<CEnfant>& forms) {
+  std::vector<std::string> renamed;
+  MakeSiblingsDistinct(forms, "", renamed);
+  return renamed;
 }
 
 std::vector<HelpIdPair> CollectHelpIds(const std::vector<CEnfant>& forms) {
@@ -81,7 +121,7 @@ std::vector<std::string> HelpIdListLines(const std::vector<HelpIdPair>& pairs) {
   std::vector<std::string> lines;
   for (const HelpIdPair& pair : pairs) {
     char number[16];
-    std::snprintf(number, sizeof number, "%03d", static_cast<int>(pair.number));
+    std::snprintf(number, sizeof number, "%03lu", static_cast<unsigned long>(pair.number));
     lines.push_back(std::string(number) + "\t\t" + pair.identifier);
   }
   std::sort(lines.begin(), lines.end());

@@ -34,9 +34,18 @@ std::string ObjectKey(const CEnfant& object, const std::string& prefix);
 // display name for a form root (empty prefix), else prefix "_" name.
 std::string ChildPrefix(const CEnfant& object, const std::string& prefix);
 
+// Names read from forms keep only ASCII letters and digits, so forms and
+// controls named in Korean or Japanese all come out as underscores and
+// would share their topics and help identifiers. Among the forms, and among
+// the children of each object, an object whose key part (index and display
+// name) an earlier one already has gets the first number from 2 that makes
+// it unique appended to its name. Returns "OLD -> NEW" (object keys) for
+// each object renamed.
+std::vector<std::string> MakeDerivedNamesDistinct(std::vector<CEnfant>& forms);
+
 struct HelpIdPair {
   std::string identifier;  // "HM_FORM1_COMMAND1" or "HM_FORM1_COMMAND1_W"
-  uint16_t number = 0;     // help numbers are kept in 16 bits
+  uint32_t number = 0;     // the full 32-bit help number the application asks for
 };
 
 // Walks every form depth first, objects before their children: "HM_" and

@@ -10,6 +10,7 @@
 #include "devtools/vb_wizard.h"
 #include "model/document.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/messages.h"
 
 namespace veldor {
@@ -61,12 +62,13 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
       ShowStopMessage("Nom Include Resource Visual Manquant");
       return false;
     }
-    if (!FileExists(ResolvePath(doc.vcResourceInclude))) {
+    const std::string header = SystemPathOf(doc.vcResourceInclude);
+    if (!FileExists(header)) {
       ShowStopMessage("Le fichier resource n'existe pas\"");
       return false;
     }
     WaitCursor wait;
-    r.written = ConvertResourceHeader(VisualCppRuleTexts(), doc.vcResourceInclude, r.path);
+    r.written = ConvertResourceHeader(VisualCppRuleTexts(), header, r.path);
     return r.written;
   }
   if (IsVisualBasicLink(doc.devLinkKind)) {
@@ -76,8 +78,8 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
     }
     WaitCursor wait;
     CVbProject project;
-    const bool read =
-        project.ReadVbProject(doc.devProjectFile, IsVbpProjectPath(doc.devProjectFile));
+    const bool read = project.ReadVbProject(SystemPathOf(doc.devProjectFile),
+                                            IsVbpProjectPath(doc.devProjectFile));
     return BuildFromForms(doc, project, read, r);
   }
   if (IsDelphiLink(doc.devLinkKind)) {
@@ -87,7 +89,7 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
     }
     WaitCursor wait;
     CDelphiProject project;
-    const bool read = project.ReadDelphiProject(doc.devProjectFile);
+    const bool read = project.ReadDelphiProject(SystemPathOf(doc.devProjectFile));
     return BuildFromForms(doc, project, read, r);
   }
   r.silentReason = "le projet n'est li\xC3\xA9 \xC3\xA0 aucun projet de d\xC3\xA9veloppement";
@@ -110,7 +112,8 @@ bool ListLinkedHelpIds(const CVeldorDoc& doc, std::vector<std::string>& lines, s
   WaitCursor wait;
   if (IsVisualBasicLink(doc.devLinkKind)) {
     CVbProject project;
-    if (!project.ReadVbProject(doc.devProjectFile, IsVbpProjectPath(doc.devProjectFile))) {
+    if (!project.ReadVbProject(SystemPathOf(doc.devProjectFile),
+                               IsVbpProjectPath(doc.devProjectFile))) {
       if (error != nullptr) *error = project.error;
       return false;
     }
@@ -118,7 +121,7 @@ bool ListLinkedHelpIds(const CVeldorDoc& doc, std::vector<std::string>& lines, s
     return true;
   }
   CDelphiProject project;
-  if (!project.ReadDelphiProject(doc.devProjectFile)) {
+  if (!project.ReadDelphiProject(SystemPathOf(doc.devProjectFile))) {
     if (error != nullptr) *error = project.error;
     return false;
   }

@@ -53,7 +53,7 @@ int ReadHelpMapText(CVeldorDoc& doc, std::string_view text) {
 
 bool ReadHelpMapFile(CVeldorDoc& doc, const std::string& path, std::string* reason) {
   std::string text;
-  if (!ReadDevFile(ResolvePath(path), text, reason)) return false;
+  if (!ReadDevTextFile(ResolvePath(path), text, reason)) return false;
   ReadHelpMapText(doc, text);
   return true;
 }

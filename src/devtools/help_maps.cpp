@@ -8,6 +8,7 @@
 #include "model/help_map_tables.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 
@@ -28,15 +29,17 @@ bool IsReferenceSeparator(char c) {
 // Map includes are usually named relative to the help project, which
 // lives in the work directory.
 std::string LocateMapFile(const CVeldorDoc& doc, const std::string& path) {
-  const std::string asGiven = ResolvePath(path);
+  const std::string asGiven = SystemPathOf(path);
   if (FileExists(asGiven) || IsAbsolutePath(path)) return asGiven;
-  const std::string besideProject = ResolvePath(JoinPath(WorkDirectory(doc), path));
+  const std::string besideProject = ResolvePath(JoinPath(WorkDirectory(doc), SystemNameOf(path)));
   return FileExists(besideProject) ? besideProject : asGiven;
 }
 
-void ReadOneMap(CVeldorDoc& doc, const std::string& path, HelpMapLoadReport& report) {
+// `path` as the project names it, `file` where it is on this system.
+void ReadOneMap(CVeldorDoc& doc, const std::string& path, const std::string& file,
+                HelpMapLoadReport& report) {
   std::string reason;
-  if (ReadHelpMapFile(doc, LocateMapFile(doc, path), &reason)) {
+  if (ReadHelpMapFile(doc, file, &reason)) {
     report.filesRead.push_back(DisplayPath(path));
   } else {
     report.filesNotRead.push_back(DisplayPath(path) + ": " + reason);
@@ -113,12 +116,15 @@ int LoadHelpMaps(CVeldorDoc& doc, HelpMapLoadReport* report) {
   const std::vector<std::string> previousLines = doc.hmLines;
   doc.hmLines.clear();
   ClearHelpMapTables(doc);
-  for (const std::string& include : doc.mapIncludes) ReadOneMap(doc, include, r);
-  if (doc.devLinkKind == 0 && !doc.afxHelpInclude.empty()) {
-    ReadOneMap(doc, doc.afxHelpInclude, r);
+  for (const std::string& include : doc.mapIncludes) {
+    ReadOneMap(doc, include, LocateMapFile(doc, include), r);
   }
+  if (doc.devLinkKind == 0 && !doc.afxHelpInclude.empty()) {
+    ReadOneMap(doc, doc.afxHelpInclude, LocateMapFile(doc, doc.afxHelpInclude), r);
+  }
+  // Already a path of this system.
   const std::string ownMap = HelpMapIncludePath(doc);
-  if (!ownMap.empty()) ReadOneMap(doc, ownMap, r);
+  if (!ownMap.empty()) ReadOneMap(doc, ownMap, ownMap, r);
   if (doc.hmLines != previousLines) doc.SetModifiedFlag();
 
   std::vector<std::string> list;

@@ -22,7 +22,7 @@ bool ConvertResourceHeader(const std::vector<std::string>& ruleTexts, const std:
   const std::vector<HelpMapRule> rules = ParseHelpMapRules(ruleTexts);
   std::string header;
   std::string readReason;
-  const bool headerRead = ReadDevFile(ResolvePath(headerPath), header, &readReason);
+  const bool headerRead = ReadDevTextFile(ResolvePath(headerPath), header, &readReason);
   std::string writeReason;
   if (!WriteFile(helpMapPath, ConvertResourceHeaderText(rules, header), &writeReason)) {
     ShowStopMessage(CannotWriteMessage(helpMapPath, writeReason));

@@ -103,7 +103,7 @@ class SkeletonGenerator {
 
   // The number already belongs to another identifier of the help maps.
   bool NumberTakenByOther(int32_t number, const std::string& identifier) const {
-    const auto it = doc_.hmNameOfValue.find(static_cast<uint16_t>(number));
+    const auto it = doc_.hmNameOfValue.find(number);
     return it != doc_.hmNameOfValue.end() && it->second != identifier;
   }
 
@@ -192,8 +192,8 @@ void GenerateSkeletonTopics(CVeldorDoc& doc, const CFormProject& project,
   r = SkeletonReport();
 
   doc.devLinkKind = options.devLinkKind;
-  doc.devProjectFile = project.projectPath;
-  doc.rootDir = DirectoryPart(project.projectPath);
+  doc.devProjectFile = project.modelProjectPath;
+  doc.rootDir = DirectoryPart(project.modelProjectPath);
   if (doc.projectName.empty()) doc.projectName = project.projectTitle;
   doc.SetModifiedFlag();
 

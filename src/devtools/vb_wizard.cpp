@@ -29,7 +29,9 @@ std::vector<std::string> ListVbHelpIds(const CFormProject& project) {
 }
 
 void ShowSkippedForms(const CFormProject& project) {
-  const std::string text = project.SkippedFormsText();
+  std::string text = project.SkippedFormsText();
+  const std::string renamed = project.RenamedNamesText();
+  if (!renamed.empty()) text += (text.empty() ? "" : "\n\n") + renamed;
   if (!text.empty()) Messages().Message(text, kBuildCaption, MessageIcon::Warning);
 }
 
@@ -44,6 +46,7 @@ bool RunVbWizard(CVeldorDoc& doc, const std::string& projectFile, WizardReport* 
     return false;
   }
   r.skipped = project.skipped;
+  r.renamed = project.renamed;
   GenerateVbTopics(doc, project, &r.skeleton);
   ShowSkippedForms(project);
   return true;

@@ -29,6 +29,7 @@ std::vector<std::string> ListVbHelpIds(const CFormProject& project);
 struct WizardReport {
   std::string error;                 // the project file could not be read (UTF-8)
   std::vector<SkippedForm> skipped;  // forms left out, with why
+  std::vector<std::string> renamed;  // names numbered to stay distinct ("OLD -> NEW")
   SkeletonReport skeleton;
 };
 
@@ -38,7 +39,8 @@ struct WizardReport {
 // file cannot be read (the reason is in `report`).
 bool RunVbWizard(CVeldorDoc& doc, const std::string& projectFile, WizardReport* report = nullptr);
 
-// Shows the forms a reader left out (nothing when none was).
+// Shows the forms a reader left out and the names it numbered (nothing
+// when there are none).
 void ShowSkippedForms(const CFormProject& project);
 
 }  // namespace veldor

@@ -24,12 +24,8 @@ bool ReadImportFile(const std::string& path, std::size_t limit, ImportFile& file
 // "Impossible d'ouvrir le fichier ", the path, ".\n" and the cause (UTF-8).
 std::string OpenFailureMessage(const std::string& path, const std::string& cause);
 
-// Text files on this system are usually UTF-8: bytes that start with a
-// UTF-8 byte-order mark, or that are valid UTF-8 holding non-ASCII
-// characters, are converted to Windows-1252 (the mark dropped, characters
-// it lacks become '?'). Anything else is returned unchanged. When the
-// bytes were cut at a size limit (`truncated`), a character cut in the
-// middle at the very end is dropped rather than taken as malformed.
+// The text of an imported file as the model holds it (DecodeText: UTF-8
+// and UTF-16 are converted, the byte-order mark dropped).
 std::string ImportBytesToCp1252(std::string_view bytes, bool truncated);
 
 }  // namespace veldor

@@ -4,6 +4,7 @@
 #include "model/document.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 
@@ -22,7 +23,7 @@ bool CheckProjectName(const CVeldorDoc& doc) {
 
 bool CheckBuildPreconditions(const CVeldorDoc& doc) {
   if (!CheckProjectName(doc)) return false;
-  if (!doc.rootDir.empty() && !DirectoryExists(ResolvePath(doc.rootDir))) {
+  if (!doc.rootDir.empty() && !DirectoryExists(SystemPathOf(doc.rootDir))) {
     Messages().Message(kNoWorkDirectory, kBuildCaption, MessageIcon::Error);
     return false;
   }
@@ -30,7 +31,7 @@ bool CheckBuildPreconditions(const CVeldorDoc& doc) {
 }
 
 std::string ProjectOutputPath(const CVeldorDoc& doc, const std::string& extension) {
-  const std::string name = doc.projectName + extension;
+  const std::string name = SystemNameOf(doc.projectName + extension);
   const std::string directory = WorkDirectory(doc);
   if (!directory.empty() && DirectoryExists(directory))
     return ResolvePath(JoinPath(directory, name));

@@ -12,6 +12,7 @@
 #include "helpbuild/work_directory.h"
 #include "model/document.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -44,7 +45,7 @@ std::string AbsolutePath(const std::string& path) {
 std::string CompiledHelpDestination(const CVeldorDoc& doc, const std::string& name) {
   const std::string documentDir = DocumentDirectory(doc);
   if (!documentDir.empty()) return ResolvePath(JoinPath(ResolvePath(documentDir), name));
-  if (!doc.rootDir.empty()) return ResolvePath(JoinPath(ResolvePath(doc.rootDir), name));
+  if (!doc.rootDir.empty()) return ResolvePath(JoinPath(SystemPathOf(doc.rootDir), name));
   return ResolvePath(JoinPath(CurrentDirectory(), name));
 }
 
@@ -74,15 +75,16 @@ const char* CompilerCommandPrefix(uint16_t helpCompiler) {
 
 std::string CompilerCommandLine(const CVeldorDoc& doc) {
   const std::string workDir = WorkDirectory(doc);
-  const std::string base =
-      ExistingDirectory(workDir) ? JoinPath(workDir, doc.projectName) : doc.projectName;
+  const std::string base = ExistingDirectory(workDir)
+                               ? JoinPath(workDir, SystemNameOf(doc.projectName))
+                               : SystemNameOf(doc.projectName);
   return CompilerCommandPrefix(doc.helpCompiler) + QuoteCommandArgument(base + ".HPJ");
 }
 
 bool RunHelpCompiler(CVeldorDoc& doc, bool* compilerRan) {
   if (compilerRan != nullptr) *compilerRan = false;
   if (!CheckBuildPreconditions(doc)) return false;
-  const std::string helpName = doc.projectName + ".HLP";
+  const std::string helpName = SystemNameOf(doc.projectName + ".HLP");
   bool ok = true;
   {
     CompilingScope compiling;
@@ -111,7 +113,7 @@ bool RunHelpCompiler(CVeldorDoc& doc, bool* compilerRan) {
 bool LoadCompilerErrors(const CVeldorDoc& doc, CErrorList& errors) {
   const std::string logPath = ErrorLogPath(doc);
   std::string log;
-  if (logPath.empty() || !ReadFilePrefix(ResolvePath(logPath), kErrorLogLimit, log)) return false;
+  if (logPath.empty() || !ReadFilePrefix(SystemPathOf(logPath), kErrorLogLimit, log)) return false;
   size_t start = 0;
   while (start < log.size()) {
     const size_t end = std::min(log.find_first_of("\r\n", start), log.size());
@@ -125,7 +127,7 @@ bool LoadCompilerErrors(const CVeldorDoc& doc, CErrorList& errors) {
 
 bool TestHelp(const CVeldorDoc& doc) {
   if (!CheckProjectName(doc)) return false;
-  const std::string name = doc.projectName + ".HLP";
+  const std::string name = SystemNameOf(doc.projectName + ".HLP");
   const std::string documentDir = DocumentDirectory(doc);
   const std::string workDir = WorkDirectory(doc);
   std::string help = name;

@@ -2,6 +2,7 @@
 
 #include "model/document.h"
 #include "platform/files.h"
+#include "platform/fs_names.h"
 #include "platform/paths.h"
 
 namespace veldor {
@@ -12,7 +13,7 @@ std::string DocumentDirectory(const CVeldorDoc& doc) {
 
 std::string WorkDirectory(const CVeldorDoc& doc) {
   if (!doc.rootDir.empty()) {
-    const std::string resolved = ResolvePath(doc.rootDir);
+    const std::string resolved = SystemPathOf(doc.rootDir);
     if (DirectoryExists(resolved)) return resolved;
   }
   return DocumentDirectory(doc);

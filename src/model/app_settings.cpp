@@ -212,15 +212,27 @@ bool CAppSettings::AddToHistory(SettingsStore& store, const std::string& prefix,
 }
 
 ImportTags LoadImportTags(const SettingsStore& store) {
+  auto tag = [&](const char* key, const char* fallback) {
+    std::string value = store.GetString(kSectionImport, key, fallback);
+    return value.empty() ? std::string(fallback) : value;
+  };
   ImportTags tags;
-  tags.pageTag = store.GetString(kSectionImport, kKeyImportPageTag, kDefaultImportPageTag);
-  tags.nameTag = store.GetString(kSectionImport, kKeyImportNameTag, kDefaultImportNameTag);
-  tags.titleTag = store.GetString(kSectionImport, kKeyImportTitleTag, kDefaultImportTitleTag);
+  tags.pageTag = tag(kKeyImportPageTag, kDefaultImportPageTag);
+  tags.nameTag = tag(kKeyImportNameTag, kDefaultImportNameTag);
+  tags.titleTag = tag(kKeyImportTitleTag, kDefaultImportTitleTag);
   tags.fileName = store.GetString(kSectionImport, kKeyImportFileName, "");
   return tags;
 }
 
+const char* EmptyImportTagKey(const ImportTags& tags) {
+  if (tags.pageTag.empty()) return kKeyImportPageTag;
+  if (tags.nameTag.empty()) return kKeyImportNameTag;
+  if (tags.titleTag.empty()) return kKeyImportTitleTag;
+  return nullptr;
+}
+
 bool SaveImportTags(SettingsStore& store, const ImportTags& tags) {
+  if (EmptyImportTagKey(tags) != nullptr) return false;
   return store.SetStrings(kSectionImport, {{kKeyImportPageTag, tags.pageTag},
                                            {kKeyImportNameTag, tags.nameTag},
                                            {kKeyImportTitleTag, tags.titleTag},

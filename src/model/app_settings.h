@@ -57,7 +57,14 @@ struct ImportTags {
   std::string titleTag = kDefaultImportTitleTag;
   std::string fileName;
 };
+// A stored tag that is empty reads as its default.
 ImportTags LoadImportTags(const SettingsStore& store);
+// An empty tag is found at the start of every line, so an import with one
+// adds nothing useful: the key of the first empty tag ("BALISEPAGE",
+// "BALISENOM", "BALISETITRE"), or nullptr when every tag holds text.
+const char* EmptyImportTagKey(const ImportTags& tags);
+// Stores the tags and the file name; refuses (false, nothing written) a
+// set with an empty tag.
 bool SaveImportTags(SettingsStore& store, const ImportTags& tags);
 
 // Per-type defaults of new subjects, stored under the stem of the type

@@ -158,6 +158,31 @@ std::string FindIgnoringCase(const std::string& directory, const std::string& na
   return best;
 }
 
+// The entry of `directory` called `name`: as written when it exists, else
+// the one matching without regard to ASCII case; empty when none does.
+std::string FindEntry(const std::string& directory, const std::string& name) {
+  if (PathExists(JoinPath(directory, name))) return name;
+  return FindIgnoringCase(directory, name);
+}
+
+std::vector<std::string> SplitAt(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  for (;;) {
+    const auto end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 1;
+  }
+}
+
+// pieces[from..to) joined with '\\'.
+std::string JoinPieces(const std::vector<std::string>& pieces, size_t from, size_t to) {
+  std::string name = pieces[from];
+  for (size_t k = from + 1; k < to; ++k) name += '\\' + pieces[k];
+  return name;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -177,34 +202,48 @@ bool PathExists(const std::string& path) {
 
 std::string ResolvePath(const std::string& path) {
   if (path.empty() || PathExists(path)) return path;
-  const std::string native = ToNativeSeparators(path);
-  if (PathExists(native)) return native;
-
-  // Walk the components; once one cannot be found, the rest stays as written.
-  std::string resolved = native.front() == kNativeSeparator ? "/" : "";
+  // '/' always separates names. '\\' is an ordinary character of a name on
+  // this system: it is read as a separator only where the name holding it
+  // does not exist as written.
+  std::string resolved = path.front() == kNativeSeparator ? "/" : "";
   bool found = true;
-  std::string::size_type start = 0;
-  while (start <= native.size()) {
-    auto end = native.find(kNativeSeparator, start);
-    if (end == std::string::npos) end = native.size();
-    const std::string component = native.substr(start, end - start);
-    start = end + 1;
+  bool first = true;
+  for (const std::string& component : SplitAt(path, kNativeSeparator)) {
     if (component.empty()) continue;
-    std::string spelling = component;
     if (found && component != "." && component != "..") {
-      const std::string candidate = JoinPath(resolved, component);
-      if (!PathExists(candidate)) {
-        spelling = FindIgnoringCase(resolved, component);
-        if (spelling.empty()) {
-          spelling = component;
-          found = false;
-        }
+      const std::string spelling = FindEntry(resolved, component);
+      if (!spelling.empty()) {
+        resolved = JoinPath(resolved, spelling);
+        first = false;
+        continue;
       }
     }
-    resolved = JoinPath(resolved, spelling);
+    const std::vector<std::string> pieces = SplitAt(component, '\\');
+    if (first && resolved.empty() && component.front() == '\\') resolved = "/";
+    first = false;
+    for (size_t i = 0; i < pieces.size();) {
+      if (pieces[i].empty()) {
+        ++i;
+        continue;
+      }
+      // The longest run of pieces that names an entry, "a\\b" before "a".
+      size_t taken = 0;
+      std::string spelling;
+      for (size_t j = pieces.size(); found && j > i && taken == 0; --j) {
+        const std::string name = JoinPieces(pieces, i, j);
+        spelling = name == "." || name == ".." ? name : FindEntry(resolved, name);
+        if (!spelling.empty()) taken = j - i;
+      }
+      if (taken == 0) {
+        found = false;
+        spelling = pieces[i];
+        taken = 1;
+      }
+      resolved = JoinPath(resolved, spelling);
+      i += taken;
+    }
   }
-  if (native.back() == kNativeSeparator && !resolved.empty() &&
-      resolved.back() != kNativeSeparator) {
+  if (IsSeparator(path.back()) && !resolved.empty() && resolved.back() != kNativeSeparator) {
     resolved += kNativeSeparator;
   }
   return resolved;

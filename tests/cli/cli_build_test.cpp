@@ -82,6 +82,21 @@ TEST_F(CliBuildTest, AllBuildsTheDemoAndLeadsItsMessagesToTopics) {
   EXPECT_NE(FileContents(project_), before);  // sorted topics, bitmap path found
 }
 
+// '\' is an ordinary character of a directory name here: a project in
+// "a\b" is built there, not in "a/b".
+TEST_F(CliBuildTest, AProjectInADirectoryWhoseNameHoldsABackslash) {
+  const std::string dir = dir_ / "a\\b";
+  ASSERT_TRUE(MakeDirectory(dir));
+  ASSERT_TRUE(CopyFile(VELDOR_DEMO_EHE, dir + "/DEMO.ehe"));
+  ASSERT_TRUE(CopyFile(dir_ / "demo/ecran.bmp", dir + "/ecran.bmp"));
+  const CliResult all = Run("all " + ShellQuote(dir + "/DEMO.ehe"), "compiler.ini");
+  ASSERT_EQ(all.status, 0) << all.err;
+  for (const char* made : {"DEMO.RTF", "topic.ref", "DEMO.HPJ", "DEMO.BAT", "DEMO.HLP"}) {
+    EXPECT_TRUE(FileExists(dir + "/" + made)) << made;
+  }
+  EXPECT_FALSE(PathExists(dir_ / "a"));
+}
+
 // The export writes where it is asked, relative to where the command runs;
 // what cannot be written or started is said with a failing status. The
 // search takes its text in UTF-8 and finds it without regard to case

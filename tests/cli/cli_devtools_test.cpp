@@ -54,6 +54,13 @@ TEST_F(CliDevtoolsTest, VbWizardGeneratesSavesAndListsIds) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("aucun projet"), std::string::npos) << r.err;
 
+  // A Delphi project is not a Visual Basic one: refused, nothing saved.
+  ASSERT_TRUE(WriteFile(dir_ / "Stock.dpr", "program Stock;\nuses Main in 'Main.pas' {F};\n"));
+  r = Run("vb-wizard P.ehe Stock.dpr");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("projet Visual Basic"), std::string::npos) << r.err;
+  EXPECT_FALSE(FileExists(dir_ / "P.ehb"));
+
   r = Run("vb-wizard P.ehe 'vb3\\INVOICE.MAK'");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("help map: " + (dir_ / "vb3/Invoice.hm")), std::string::npos) << r.out;

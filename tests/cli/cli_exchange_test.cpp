@@ -63,6 +63,42 @@ TEST_F(CliExchangeTest, ImportTxtUsesAndKeepsTheTags) {
   EXPECT_EQ(Reopened()->topicCount(), 4);
 }
 
+// An empty tag would be found at the start of every line: it is refused
+// before anything is read or stored.
+TEST_F(CliExchangeTest, ImportTxtRefusesEmptyTags) {
+  ASSERT_TRUE(WriteFile(dir_ / "in.txt", "<NOM>Deux\nun\n"));
+  for (const char* option : {" --name ''", " --page ''", " --title ''"}) {
+    const CliResult r = Run("import-txt", dir_ / "in.txt", option);
+    EXPECT_EQ(r.status, 2) << option;
+    EXPECT_NE(r.err.find("empty"), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(FileExists(ini_));
+  EXPECT_EQ(Reopened()->topicCount(), 1);
+}
+
+// An import that adds no topic does not save: the project and its backup
+// keep their bytes.
+TEST_F(CliExchangeTest, ImportsThatAddNothingLeaveProjectAndBackupAlone) {
+  {
+    CVeldorDoc full;
+    full.projectName = "P";
+    for (int i = 0; i < CVeldorDoc::kMaxTopics; ++i) {
+      testing::AddTopic(full, "T" + std::to_string(i));
+    }
+    ASSERT_TRUE(full.Save(project_));
+  }
+  ASSERT_TRUE(WriteFile(dir_ / "P.ehb", "ancienne copie"));
+  const std::string before = FileContents(project_);
+  ASSERT_TRUE(WriteFile(dir_ / "in.txt", "<NOM>Deux\nun\n"));
+  const CliResult txt = Run("import-txt", dir_ / "in.txt");
+  EXPECT_EQ(txt.out, "0 topic(s) added, 1 left out\n");
+  ASSERT_TRUE(WriteFile(dir_ / "none.rtf", "{\\rtf1\\ansi}"));
+  const CliResult rtf = Run("import-rtf", dir_ / "none.rtf");
+  EXPECT_EQ(rtf.out.substr(0, 16), "0 topic(s) added") << rtf.out << rtf.err;
+  EXPECT_EQ(FileContents(project_), before);
+  EXPECT_EQ(FileContents(dir_ / "P.ehb"), "ancienne copie");
+}
+
 // A parse error keeps what was read, and says so in the exit status.
 TEST_F(CliExchangeTest, ImportRtfAndExports) {
   CliResult r = Run("import-rtf", TestDataPath("exchange/winhelp.rtf"));

@@ -3,12 +3,14 @@
 // out with the reason, and the golden help map and topics.
 #include "devtools/delphi_wizard.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "devtools/help_map_include.h"
 #include "devtools_test_support.h"
 #include "model/document.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/recording_messages.h"
 #include "support/scoped_settings.h"
 
@@ -125,6 +127,12 @@ TEST_F(DelphiWizardTest, ConverterCommandLine) {
   // An installed converter whose path holds a blank stays one word.
   EXPECT_EQ(ConverterCommandLine(Converter("convert.sh"), "/p/U.DFM"),
             "\"" + Converter("convert.sh") + "\" \"/p/U.DFM\"");
+  // Whatever the form's name holds, the converter receives it as one
+  // argument.
+  for (const std::string form : {"/p/a\" \"b.DFM", "/p/x\\\" y.DFM", "/p/dir\\"}) {
+    EXPECT_THAT(SplitCommandLine(ConverterCommandLine("convert.exe", form)),
+                ::testing::ElementsAre("convert.exe", form));
+  }
 }
 
 }  // namespace

@@ -59,11 +59,24 @@ TEST(HelpMapTextTest, SortedByNumberWithTheKnownOrLastIdentifierOfASharedNumber)
   EXPECT_EQ(VbHelpMapText(pairs, {"HM_F_A", "HM_F_B"}),
             header + "HM_F   0x1\r\nHM_F_B   0xA\r\nHM_F_W   0x3E8\r\nHM_F_D   0xABCD\r\n");
   EXPECT_EQ(VbHelpMapText({}, {}), header);
+}
 
-  CEnfant form;  // numbers are kept in 16 bits
-  form.name = "F";
-  form.helpContextId = 70000;
-  EXPECT_EQ(CollectHelpIds({form})[0].number, 70000 - 65536);
+// Help numbers above 65535 (a real form has WhatsThisHelpID 16777215) keep
+// all their bits: cut to 16, they would meet other numbers and no longer
+// match the application's help calls.
+TEST(HelpMapTextTest, NumbersKeepTheirThirtyTwoBits) {
+  CEnfant form;
+  ASSERT_TRUE(
+      ParseVbForm("VERSION 5.00\nBegin VB.Form F\n WhatsThisHelpID = 16777215\n"
+                  " Begin VB.CommandButton A\n  HelpContextID = 70000\n End\n"
+                  " Begin VB.CommandButton B\n  HelpContextID = 4464\n End\nEnd\n",
+                  form));
+  const std::vector<HelpIdPair> pairs = CollectHelpIds({form});
+  EXPECT_EQ(VbHelpMapText(pairs, {}), "HM_INDEX" + std::string(32, ' ') +
+                                          "0x00\r\nHM_F_B   0x1170\r\nHM_F_A   0x11170\r\n"
+                                          "HM_F_W   0xFFFFFF\r\n");
+  EXPECT_EQ(HelpIdListLines(pairs),
+            (std::vector<std::string>{"16777215\t\tHM_F_W", "4464\t\tHM_F_B", "70000\t\tHM_F_A"}));
 }
 
 TEST(HelpIdListTest, LinesAreSortedAsText) {

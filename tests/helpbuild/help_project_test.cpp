@@ -119,6 +119,89 @@ TEST_F(HelpProjectTest, BatchFileQuotesPathsTheInterpreterWouldSplit) {
             "copy \"$TMP/work/a&b 100%%.bmp\" %1 %2\n");
 }
 
+// A line break in a value must not add a line (a [CONFIG] macro, say) to
+// the help project, and a quote must not end the caption's field.
+TEST_F(HelpProjectTest, ValuesStayOnTheirLineAndInTheirField) {
+  doc_.helpTitle = "Aide\r\n[CONFIG]\r\nExecProgram(\"calc.exe\")";
+  doc_.iconFile = "app.ico\nRegisterRoutine(\"x\")";
+  CWinAttr window;
+  window.name = "main";
+  window.caption =
+      "Aide \"sp\xE9"
+      "ciale\"\n[CONFIG]";
+  window.usePosition = 1;
+  doc_.windows.Add(window);
+  ASSERT_TRUE(BuildHelpProject(doc_));
+  const std::string hpj = Hpj();
+  EXPECT_NE(hpj.find("\nTITLE=Aide  [CONFIG]  ExecProgram(\"calc.exe\")\n"), std::string::npos);
+  EXPECT_NE(hpj.find("\nICON=app.ico RegisterRoutine(\"x\")\n"), std::string::npos);
+  EXPECT_NE(hpj.find("\nmain=\"Aide 'sp\xE9"
+                     "ciale' [CONFIG]\",("),
+            std::string::npos)
+      << hpj;
+  // Exactly one [Config] section, the one written by the build.
+  EXPECT_EQ(hpj.find("[CONFIG]\n"), std::string::npos);
+}
+
+// A bitmap whose name would end the copy command early is left out of the
+// batch file and of [BITMAPS], with a message; the others are copied.
+TEST_F(HelpProjectTest, BitmapNamesThatWouldSplitTheCopyCommandAreLeftOut) {
+  CTopic& topic = AddTopic(doc_, "T1");
+  for (const char* name : {"a\"&del x.bmp", "b\ndel x.bmp", "c.bmp"}) {
+    ASSERT_TRUE(WriteFile(work_ + "/" + name, "BM"));
+    AddBitmap(topic, work_ + "/" + name);
+  }
+  ASSERT_TRUE(BuildHelpProject(doc_));
+  EXPECT_THAT(doc_.bitmapLines, ElementsAre("c.bmp"));
+  const std::string batch = FileContents(work_ + "/DEMO.BAT");
+  EXPECT_EQ(batch.substr(batch.find("copy")), "copy " + work_ + "/c.bmp %1 %2\n");
+  ASSERT_EQ(messages_.messages.size(), 2u);
+  EXPECT_THAT(messages_.messages[0].text, ::testing::HasSubstr("guillemet"));
+}
+
+// The project names its directories in Windows-1252; on disk they are
+// UTF-8. The build finds them, writes the generated files there, and
+// writes the paths back in Windows-1252; a bitmap whose name Windows-1252
+// cannot write is left out, and the message names it.
+TEST_F(HelpProjectTest, AccentedAndNonLatinDirectories) {
+  const std::string aide = temp_ / "Aide \xC3\xA9t\xC3\xA9";      // on disk
+  const std::string aideModel = temp_ / "Aide \xE9t\xE9";         // in the project
+  const std::string korean = temp_ / "\xEA\xB7\xB8\xEB\xA6\xBC";  // no Windows-1252 form
+  ASSERT_TRUE(MakeDirectory(aide));
+  ASSERT_TRUE(MakeDirectory(temp_ / "Images \xC3\xA0 part"));
+  ASSERT_TRUE(MakeDirectory(korean));
+  ASSERT_TRUE(WriteFile(aide + "/Logo.bmp", "BM"));
+  ASSERT_TRUE(WriteFile(temp_ / "Images \xC3\xA0 part/Plan.bmp", "BM"));
+  ASSERT_TRUE(WriteFile(korean + "/Carte.bmp", "BM"));
+  doc_.rootDir = aideModel;
+  CTopic& topic = AddTopic(doc_, "T1");
+  AddBitmap(topic, aideModel + "\\LOGO.BMP");
+  AddBitmap(topic, temp_ / "Images \xE0 part/Plan.bmp");
+  AddBitmap(topic, korean + "/Carte.bmp");
+
+  ASSERT_TRUE(BuildHelpProject(doc_));
+  EXPECT_TRUE(FileExists(aide + "/DEMO.HPJ"));
+  EXPECT_TRUE(FileExists(aide + "/DEMO.BAT"));
+  EXPECT_THAT(doc_.bitmapLines, ElementsAre("Logo.bmp", temp_ / "Images \xE0 part/Plan.bmp"));
+  const std::string batch = FileContents(aide + "/DEMO.BAT");
+  EXPECT_EQ(batch.substr(batch.find("copy")), "copy \"" + aideModel + "/Logo.bmp\" %1 %2\ncopy \"" +
+                                                  temp_.path() +
+                                                  "/Images \xE0 part/Plan.bmp\" %1 %2\n");
+  EXPECT_NE(FileContents(aide + "/DEMO.HPJ").find("\nROOT=" + aideModel + "\n"), std::string::npos);
+  ASSERT_EQ(messages_.messages.size(), 1u);
+  EXPECT_THAT(messages_.messages[0].text, ::testing::HasSubstr(korean + "/Carte.bmp"));
+
+  // A project saved in such a directory is still built there, and the
+  // message says that the help project cannot name it.
+  messages_.messages.clear();
+  doc_.rootDir.clear();
+  doc_.SetPathName(korean + "/DEMO.ehe");
+  ASSERT_TRUE(BuildHelpProject(doc_));
+  EXPECT_TRUE(FileExists(korean + "/DEMO.HPJ"));
+  ASSERT_FALSE(messages_.messages.empty());
+  EXPECT_THAT(messages_.messages[0].text, ::testing::HasSubstr(korean));
+}
+
 TEST_F(HelpProjectTest, ErrorLogPathAndRefusals) {
   doc_.errorLogFile = "D:\\LOGS\\err.log";
   EXPECT_EQ(ErrorLogPath(doc_), "D:\\LOGS\\err.log");

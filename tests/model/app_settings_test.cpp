@@ -114,6 +114,21 @@ TEST(AppSettingsTest, ImportTags) {
   ASSERT_TRUE(SaveImportTags(store, tags));
   EXPECT_EQ(store.GetString("IMPORT", "BALISEPAGE"), "@@");
   EXPECT_EQ(LoadImportTags(store).fileName, "a.txt");
+
+  // An empty tag would turn every line into a name (or page, or title)
+  // line: it is refused, and one stored earlier reads as the default.
+  for (std::string ImportTags::*tag :
+       {&ImportTags::pageTag, &ImportTags::nameTag, &ImportTags::titleTag}) {
+    ImportTags emptied = tags;
+    emptied.*tag = "";
+    EXPECT_NE(EmptyImportTagKey(emptied), nullptr);
+    EXPECT_FALSE(SaveImportTags(store, emptied));
+    EXPECT_EQ(store.GetString("IMPORT", "BALISEPAGE"), "@@");
+  }
+  EXPECT_EQ(EmptyImportTagKey(tags), nullptr);
+  const ImportTags stored = LoadImportTags(InMemory("[IMPORT]\r\nBALISENOM=\r\nBALISEPAGE=##\r\n"));
+  EXPECT_EQ(stored.nameTag, "<NOM>");
+  EXPECT_EQ(stored.pageTag, "##");
 }
 
 TEST(AppSettingsTest, NewSubjectsFollowTheUsersSettingsFile) {

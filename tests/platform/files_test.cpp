@@ -39,6 +39,24 @@ TEST(FilesTest, ResolvePathFindsNamesWithoutRegardToCase) {
   EXPECT_EQ(ResolvePath("./sub/../SUB/pic.BMP"), "./sub/../sub/Pic.bmp");
 }
 
+// '\' is an ordinary character of a name here: a directory "a\b" is found
+// as written, and new files go into it; '\' separates names only where the
+// name holding it does not exist.
+TEST(FilesTest, ResolvePathKeepsBackslashesOfExistingNames) {
+  TempDirectory temp;
+  const std::string t = temp.path();
+  ASSERT_TRUE(MakeDirectories(t + "/a\\b/sub"));
+  ASSERT_TRUE(MakeDirectories(t + "/a/b"));
+  ASSERT_TRUE(WriteFile(t + "/a\\b/sub/Pic.bmp", "BM"));
+  const std::pair<std::string, std::string> cases[] = {
+      {t + "/a\\b/P.HPJ", t + "/a\\b/P.HPJ"},
+      {t + "/A\\B/SUB/pic.bmp", t + "/a\\b/sub/Pic.bmp"},
+      {t + "/a\\b\\SUB\\new.txt", t + "/a\\b/sub/new.txt"},
+      {t + "/a\\c\\x.txt", t + "/a/c/x.txt"},
+      {t + "\\a\\b\\z.txt", t + "/a\\b/z.txt"}};
+  for (const auto& [path, resolved] : cases) EXPECT_EQ(ResolvePath(path), resolved) << path;
+}
+
 TEST(FilesTest, ReadWriteAndTheirFailures) {
   TempDirectory temp;
   const std::string binary("a\0b\r\n\xFF", 6);
