@@ -11,6 +11,7 @@ void ProjectTree::Clear() {
   root_.RemoveAllChildren();
   rows_.clear();
   layoutDirty_ = true;
+  deepest_ = -1;
   selected_ = nullptr;
   firstRow_ = 0;
   horizontal_ = 0;
@@ -47,6 +48,7 @@ int ProjectTree::VerticalMaximum() {
 }
 
 int ProjectTree::DeepestLevel() const {
+  if (deepest_ >= 0) return deepest_;
   int deepest = 0;
   std::vector<std::pair<const CEvElement*, int>> pending;
   for (int i = 0; i < root_.childCount(); ++i) pending.emplace_back(root_.child(i), 1);
@@ -95,16 +97,8 @@ bool ProjectTree::Select(CEvElement* element) {
 }
 
 void ProjectTree::ExpandAll() {
-  for (int i = 0; i < root_.childCount(); ++i) root_.child(i)->ExpandAll();
   // The images follow the state: open elements show image 0, the others 1.
-  std::vector<CEvElement*> pending;
-  for (int i = 0; i < root_.childCount(); ++i) pending.push_back(root_.child(i));
-  while (!pending.empty()) {
-    CEvElement* element = pending.back();
-    pending.pop_back();
-    element->UpdateImageIndex();
-    for (int i = 0; i < element->childCount(); ++i) pending.push_back(element->child(i));
-  }
+  for (int i = 0; i < root_.childCount(); ++i) root_.child(i)->ExpandAll();
   layoutDirty_ = true;
 }
 
@@ -143,7 +137,8 @@ TreeRowGeometry ProjectTree::LayoutRow(int row, const TreeTextMetrics& metrics) 
   const CEvElement* node = element;
   for (int k = level - 1; k >= 1; --k, node = node->parent()) {
     const int x = kLevelWidth * k + 12 - shift;
-    const bool onScreen = x >= -1 && x <= clientWidth_ + 1;
+    if (x < -1) break;  // this column and those left of it are scrolled out
+    const bool onScreen = x <= clientWidth_ + 1;
     if (k == level - 1) {
       if (onScreen) {
         g.lines.push_back({x, g.top, x, node->HasNextSibling() ? g.top + h : g.middle});

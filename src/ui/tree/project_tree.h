@@ -64,7 +64,10 @@ class ProjectTree {
   // Discards every element and resets selection and scroll positions.
   void Clear();
   // Call after adding or removing elements.
-  void Invalidate() { layoutDirty_ = true; }
+  void Invalidate() {
+    layoutDirty_ = true;
+    deepest_ = -1;
+  }
 
   // --- Rows and scrolling --------------------------------------------------
   // The rows in drawing order: depth first, children of collapsed elements
@@ -124,6 +127,7 @@ class ProjectTree {
   int visibleRows_ = 10;
   int firstRow_ = 0;
   int horizontal_ = 0;
+  mutable int deepest_ = -1;  // -1 until counted
 };
 
 }  // namespace veldor

@@ -39,8 +39,15 @@ std::vector<std::vector<int>> ResolveLinks(const CVeldorDoc& doc) {
   return links;
 }
 
-std::string Label(const CTopic& topic) {
-  return topic.name + "|" + topic.title;
+// "NAME|Title" of every topic.
+std::vector<std::string> Labels(const CVeldorDoc& doc) {
+  std::vector<std::string> labels;
+  labels.reserve(static_cast<size_t>(doc.topicCount()));
+  for (int i = 0; i < doc.topicCount(); ++i) {
+    const CTopic& topic = *doc.GetTopic(i);
+    labels.push_back(topic.name + "|" + topic.title);
+  }
+  return labels;
 }
 
 }  // namespace
@@ -53,6 +60,7 @@ void BuildTopicTree(const CVeldorDoc& doc, ProjectTree& tree, std::size_t budget
     return;
   }
   const std::vector<std::vector<int>> links = ResolveLinks(doc);
+  const std::vector<std::string> labels = Labels(doc);
   std::vector<char> visited(static_cast<size_t>(doc.topicCount()), 0);
   std::vector<int> depth(static_cast<size_t>(doc.topicCount()), kUnreached);
   std::size_t elements = 1;
@@ -73,8 +81,8 @@ void BuildTopicTree(const CVeldorDoc& doc, ProjectTree& tree, std::size_t budget
     stack.push_back({topic, d, element, 0});
   };
 
-  const CTopic& first = *doc.GetTopic(contents);
-  expand(contents, 1, tree.root().AddChild(Label(first), first.name));
+  expand(contents, 1,
+         tree.root().AddChild(labels[static_cast<size_t>(contents)], doc.GetTopic(contents)->name));
   while (!stack.empty()) {
     Frame& frame = stack.back();
     const std::vector<int>& targets = links[static_cast<size_t>(frame.topic)];
@@ -84,8 +92,8 @@ void BuildTopicTree(const CVeldorDoc& doc, ProjectTree& tree, std::size_t budget
     }
     const int target = targets[frame.nextLink++];
     const int d = frame.depth;
-    const CTopic& topic = *doc.GetTopic(target);
-    CEvElement* child = frame.element->AddChild(Label(topic), topic.name);
+    CEvElement* child =
+        frame.element->AddChild(labels[static_cast<size_t>(target)], doc.GetTopic(target)->name);
     ++elements;
     const bool seen = visited[static_cast<size_t>(target)] != 0;
     if (seen && (depth[static_cast<size_t>(target)] <= d || elements >= budget)) {

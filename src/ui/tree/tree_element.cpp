@@ -29,6 +29,7 @@ CEvElement* CEvElement::AddChild(std::string label, std::string topicName) {
   auto element = std::make_unique<CEvElement>(std::move(label), std::move(topicName));
   element->parent_ = this;
   element->indexInParent_ = static_cast<int>(children_.size());
+  element->level_ = level_ + 1;
   children_.push_back(std::move(element));
   return children_.back().get();
 }
@@ -40,12 +41,6 @@ const std::string& CEvElement::DisplayLabel() const {
 
 bool CEvElement::HasNextSibling() const {
   return parent_ != nullptr && indexInParent_ + 1 < parent_->childCount();
-}
-
-int CEvElement::Level() const {
-  int level = 0;
-  for (const CEvElement* e = parent_; e != nullptr; e = e->parent_) ++level;
-  return level;
 }
 
 template <typename Visit>
@@ -64,7 +59,10 @@ void CEvElement::CollapseAll() {
 }
 
 void CEvElement::ExpandAll() {
-  ForEachInSubtree([](CEvElement& e) { e.expanded_ = e.HasChildren(); });
+  ForEachInSubtree([](CEvElement& e) {
+    e.expanded_ = e.HasChildren();
+    e.UpdateImageIndex();
+  });
 }
 
 bool CEvElement::Contains(int x, int y) const {

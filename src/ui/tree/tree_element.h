@@ -53,14 +53,15 @@ class CEvElement {
   // True when a later sibling follows this element under its parent.
   bool HasNextSibling() const;
   // 0 for the hidden root, 1 for the contents topic.
-  int Level() const;
+  int Level() const { return level_; }
 
   bool IsExpanded() const { return expanded_; }
   // An element without children never becomes expanded.
   void SetExpanded(bool expanded) { expanded_ = expanded && HasChildren(); }
   // Collapses this element and every descendant.
   void CollapseAll();
-  // Expands this element and every descendant that has children.
+  // Expands this element and every descendant that has children, and
+  // gives each the image of its state.
   void ExpandAll();
 
   bool IsSelected() const { return selected_; }
@@ -87,6 +88,7 @@ class CEvElement {
   std::vector<std::unique_ptr<CEvElement>> children_;
   CEvElement* parent_ = nullptr;
   int indexInParent_ = 0;
+  int level_ = 0;
   bool expanded_ = false;
   bool selected_ = false;
   int imageIndex_ = 0;
