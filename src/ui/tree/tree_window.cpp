@@ -41,9 +41,13 @@ TreeWindow::TreeWindow(CVeldorDoc& doc, QWidget* projectWindow)
   toolBar->setMovable(false);
   toolBar->addAction(refreshAction);
   toolBar->addAction(openAllAction);
+  // The window has no status bar: its buttons show their prompts as tips.
+  refreshAction->setToolTip(refreshAction->statusTip());
+  openAllAction->setToolTip(openAllAction->statusTip());
 
   view_ = new ProjectTreeView(this);
   setCentralWidget(view_);
+  view_->setFocus();
   connect(view_, &ProjectTreeView::topicActivated, this, [this](const std::string& name) {
     emit showTopicRequested(doc_.IndexOfTopic(name), QString::fromStdString(Cp1252ToUtf8(name)));
   });

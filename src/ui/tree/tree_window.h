@@ -12,7 +12,8 @@
 //   - connect `closed()` to re-enable "Arbre" (the QPointer clears itself).
 //   - `refresh()` and `openAll()` are the window's "&Rafraichir" and
 //     "&Ouvre tout"; the tree never follows edits by itself.
-// The document must outlive the window (the project window owns both).
+// The window reads the document only while it builds its tree (when created
+// and on refresh); it keeps no pointer into the topics.
 #pragma once
 
 #include <QMainWindow>

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tree_test_support.h"
-#include "ui/tree/topic_tree_builder.h"
 
 namespace veldor {
 namespace {
@@ -227,19 +226,6 @@ TEST_F(ProjectTreeTest, DoubleClickShowsTheTopicAndTogglesOnlyOnTheImage) {
   EXPECT_EQ(tree_.RowCount(), 3);
 
   EXPECT_EQ(tree_.DoubleClick(250, 300, metrics_), std::nullopt);
-}
-
-TEST(ProjectTreeIntroTest, DoubleClickOnIntroNamesTheTopicBeforeTheBar) {
-  testing::ProjectBuilder project;
-  project.Topic("Intro", {{"Suite"}}).Topic("Suite").Contents("Intro");
-  project.doc().GetTopic(0)->title = "Introduction";
-  ProjectTree tree;
-  BuildTopicTree(project.doc(), tree);
-  const TreeTextMetrics metrics = FixedMetrics();
-  const TreeRowGeometry g = tree.LayoutRow(0, metrics);
-  EXPECT_EQ(g.element->label(), "Intro|Introduction");
-  EXPECT_EQ(tree.DoubleClick(g.text.left + 3, g.text.top + 3, metrics),
-            std::optional<std::string>("Intro"));
 }
 
 }  // namespace

@@ -97,6 +97,10 @@ TEST(TopicTreeBuilderTest, ShapesOfLinkedTopics) {
         {"B", {}}},
        "A",
        {"A|TA"}},
+      {"the first topic of a duplicated name is the one followed",
+       {{"A", {{"B"}}}, {"B", {}}, {"B", {{"A"}}}},
+       "A",
+       {"A|TA", "  B|TB"}},
       {"topics not reached are not shown",
        {{"A", {{"B"}}}, {"B", {{"C"}}}, {"C", {}}},
        "B",
@@ -108,13 +112,6 @@ TEST(TopicTreeBuilderTest, ShapesOfLinkedTopics) {
     project.Contents(c.contents);
     EXPECT_EQ(Build(project.doc()), c.expected) << c.what;
   }
-}
-
-TEST(TopicTreeBuilderTest, FirstTopicOfADuplicatedNameWinsAndTitlesMayBeEmpty) {
-  ProjectBuilder project;
-  project.Topic("A", {{"B"}}).Topic("B").Topic("B", {{"A"}}).Contents("A");
-  project.doc().GetTopic(1)->title = "";
-  EXPECT_EQ(Build(project.doc()), (Lines{"A|TA", "  B|"}));
 }
 
 TEST(TopicTreeBuilderTest, BuildOpensEveryNodeAndLeavesTheProjectUnchanged) {
