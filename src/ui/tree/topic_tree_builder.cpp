@@ -78,6 +78,7 @@ void BuildTopicTree(const CVeldorDoc& doc, ProjectTree& tree, std::size_t budget
     visited[static_cast<size_t>(topic)] = 1;
     int& best = depth[static_cast<size_t>(topic)];
     if (d < best) best = d;
+    element->ReserveChildren(static_cast<int>(links[static_cast<size_t>(topic)].size()));
     stack.push_back({topic, d, element, 0});
   };
 

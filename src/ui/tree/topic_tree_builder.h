@@ -10,7 +10,7 @@ class CVeldorDoc;
 class ProjectTree;
 
 // A tree reaches this many elements before repeated expansions stop.
-inline constexpr std::size_t kTreeElementBudget = 65536;
+inline constexpr std::size_t kTreeElementBudget = 32768;
 
 // Replaces the tree's elements with the tree of `doc` and opens every node.
 // Labels read "NAME|Title"; a topic already shown at a level not deeper than

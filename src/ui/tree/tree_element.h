@@ -38,6 +38,7 @@ class CEvElement {
   // Appends a child (order of creation) and returns it.
   CEvElement* AddChild(std::string label, std::string topicName);
   void RemoveAllChildren();
+  void ReserveChildren(int count) { children_.reserve(static_cast<size_t>(count)); }
 
   // Label as stored (Windows-1252), and as drawn.
   const std::string& label() const { return label_; }
