@@ -181,16 +181,11 @@ std::vector<TreeRowGeometry> ProjectTree::LayoutVisibleRows(const TreeTextMetric
 
 CEvElement* ProjectTree::HitTest(int x, int y, const TreeTextMetrics& metrics) {
   if (y < 0) return nullptr;
+  // Every rectangle of a row lies within the row's band.
   const int row = y / kRowHeight;
   if (row >= visibleRows_) return nullptr;
-  // Boxes and frames reach one pixel past their row, so the neighbours
-  // are tried as well.
-  for (int r : {row, row - 1, row + 1}) {
-    if (r < 0 || r >= visibleRows_) continue;
-    TreeRowGeometry g = LayoutRow(r, metrics);
-    if (g.element != nullptr && g.element->Contains(x, y)) return g.element;
-  }
-  return nullptr;
+  const TreeRowGeometry g = LayoutRow(row, metrics);
+  return g.element != nullptr && g.element->Contains(x, y) ? g.element : nullptr;
 }
 
 bool ProjectTree::LeftPress(int x, int y, const TreeTextMetrics& metrics) {
