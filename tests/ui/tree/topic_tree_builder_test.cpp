@@ -42,13 +42,13 @@ TEST(TopicTreeBuilderTest, NoContentsTopicGivesAnEmptyTree) {
 }
 
 TEST(TopicTreeBuilderTest, ShapesOfLinkedTopics) {
-  struct TopicSpec {
+  struct TopicLinks {
     std::string name;
     std::vector<Link> links;
   };
   struct Case {
     const char* what;
-    std::vector<TopicSpec> topics;
+    std::vector<TopicLinks> topics;
     std::string contents;
     Lines expected;
   };
@@ -108,7 +108,7 @@ TEST(TopicTreeBuilderTest, ShapesOfLinkedTopics) {
   };
   for (const Case& c : cases) {
     ProjectBuilder project;
-    for (const TopicSpec& topic : c.topics) project.Topic(topic.name, topic.links);
+    for (const TopicLinks& topic : c.topics) project.Topic(topic.name, topic.links);
     project.Contents(c.contents);
     EXPECT_EQ(Build(project.doc()), c.expected) << c.what;
   }
