@@ -117,7 +117,11 @@ std::vector<std::string> SplitList(std::string_view text, bool respectQuotes) {
 }
 
 bool ApplyFootnote(Topic& topic, char mark, std::string_view text) {
-  const std::string_view value = Trim(text);
+  std::string_view value = Trim(text);
+  // Many writers repeat the mark at the start of the footnote ("# IDH_X").
+  if (!value.empty() && value[0] == mark && (value.size() == 1 || IsBlank(value[1]))) {
+    value = Trim(value.substr(1));
+  }
   switch (mark) {
     case '#':
       if (!value.empty()) topic.contextStrings.emplace_back(value);

@@ -40,6 +40,9 @@ TEST(HelpRtfReader, FootnotesNameTitleAndIndexTopics) {
        "titre}}{\\super K}{\\footnote \\pard\\plain {\\super K} mot}\n"
        "\\pard\\plain\\fs20 Corps\\par\\page}",
        "topic #IDH_W $Le titre K:mot\n| : fs20:\"Corps\"\n"},
+      {"generators that repeat the mark as plain text, in braces of their own",
+       "{\\rtf1 {#{\\footnote \\pard\\fs20 # IDH_G }}{K{\\footnote K K-9; Kilo}}x\\page}",
+       "topic #IDH_G K:K-9;Kilo\n| : \"x\"\n"},
       {"a mark after text in the same run; a topic without footnote; blank pages dropped",
        "{\\rtf1 Texte#{\\footnote N}\\par\\page\\page \\par \\page Sans nom\\page}",
        "topic #N\n| : \"Texte\"\n"
