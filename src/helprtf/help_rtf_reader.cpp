@@ -169,7 +169,13 @@ HelpDocument Reader::Read() {
   stack_.emplace_back();
 
   const std::size_t size = data_.size();
+  constexpr std::size_t kProgressEvery = 64 * 1024;
+  std::size_t nextProgress = kProgressEvery;
   while (pos_ < size && !stopped_) {
+    if (pos_ >= nextProgress && limits_.progress) {
+      limits_.progress(pos_);
+      nextProgress = pos_ + kProgressEvery;
+    }
     const char c = data_[pos_];
     switch (c) {
       case '{':
@@ -218,6 +224,7 @@ HelpDocument Reader::Read() {
   }
   AbortCapture();
   doc_.topics = builder_.Finish(lastFormat);
+  if (limits_.progress) limits_.progress(pos_);
   return std::move(doc_);
 }
 
@@ -326,6 +333,7 @@ void Reader::ControlSymbol(char symbol) {
         ++pos_;
         ++digits;
       }
+      if (digits == 1) value *= 16;  // a missing second digit counts as 0
       if (digits > 0 && value != 0) Character(static_cast<char>(value));
       break;
     }

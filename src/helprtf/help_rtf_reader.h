@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string_view>
 
 #include "helprtf/help_topics.h"
@@ -19,6 +20,9 @@ struct ReadLimits {
   int maxDepth = 512;
   // Notes kept at most (one more says that others were left out).
   int maxNotes = 1000;
+  // Called now and then with the number of bytes read so far, and once
+  // at the end with all of them.
+  std::function<void(std::size_t)> progress;
 };
 
 // True when `data` starts, after blanks and an optional UTF-8 byte order
