@@ -27,10 +27,14 @@ using helprtf::Run;
 constexpr const char* kDefaultFaceName = "System";
 constexpr int kDefaultPointSize = 12;
 
-// Twips to centimetres in whole hundredths, truncated (567 twips give 1
-// cm); a length outside 0 to 20 cm gives 0.
-float TwipsToCm(int twips) {
-  const double cm = std::trunc(twips * 0.17638861940627593) * 0.01;
+// Twips to centimetres in whole hundredths (567 twips give 1 cm); a length
+// outside 0 to 20 cm gives 0. Rounding to the nearest hundredth gives back
+// the very length the help build wrote as truncated twips; the space
+// after a paragraph is truncated instead, because the help build writes it
+// 5 twips over.
+float TwipsToCm(int twips, bool truncate = false) {
+  const double hundredths = twips * 0.17638861940627593;
+  const double cm = (truncate ? std::trunc(hundredths) : std::round(hundredths)) * 0.01;
   return (cm < 0.0 || cm > 20.0) ? 0.0f : static_cast<float>(cm);
 }
 
@@ -109,7 +113,7 @@ void ApplyLayout(CTypeEdit& subject, const ParagraphFormat& format) {
   subject.rightMargin = TwipsToCm(format.rightIndentTwips);
   subject.firstIndent = TwipsToCm(format.firstIndentTwips);
   subject.spaceBefore = TwipsToCm(format.spaceBeforeTwips);
-  subject.spaceAfter = TwipsToCm(format.spaceAfterTwips);
+  subject.spaceAfter = TwipsToCm(format.spaceAfterTwips, true);
   switch (format.align) {
     case ParagraphFormat::Align::Left:
       subject.alignment = 0;
