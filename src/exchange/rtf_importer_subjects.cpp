@@ -261,10 +261,11 @@ void RtfImporter::AddParagraph(const HelpDocument& doc, const Paragraph& paragra
     if (captionFor != nullptr && topic.subjectCount() > 0 &&
         topic.GetSubject(topic.subjectCount() - 1) == captionFor) {
       // The blank that separates a caption from its image ("\}}{\v
-      // TARGET} Caption") is not part of it; a lone blank waits for more.
+      // TARGET} Caption") is not part of it; blanks alone wait for more.
+      if (helprtf::Trim(text).empty()) continue;
       ApplyCharFormat(*captionFor, doc, run.format);
       captionFor->text = text[0] == ' ' ? text.substr(1) : text;
-      if (text != " ") captionFor = nullptr;
+      captionFor = nullptr;
       continue;
     }
     auto subject = CTypeEdit::CreateSubject(kTypeTexte);

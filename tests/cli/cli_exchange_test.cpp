@@ -83,5 +83,15 @@ TEST_F(CliExchangeTest, ImportRtfAndExports) {
   EXPECT_EQ(Run("export-txt", dir_ / "no/out.txt").status, 1);
 }
 
+// A file that is not RTF is refused whole, with a message.
+TEST_F(CliExchangeTest, ImportRtfRefusesOtherFiles) {
+  ASSERT_TRUE(WriteFile(dir_ / "notes.rtf", "Just notes\\page about {things}\n"));
+  const CliResult r = Run("import-rtf", dir_ / "notes.rtf");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("n'est pas un fichier RTF"), std::string::npos) << r.err;
+  EXPECT_EQ(Reopened()->topicCount(), 1);
+  EXPECT_FALSE(FileExists(dir_ / "P.ehb"));
+}
+
 }  // namespace
 }  // namespace veldor
