@@ -48,6 +48,10 @@ bool RtfImporter::Parse(std::string_view data) {
   if (doc.wrongVersion) {
     Messages().Message("Version RTF incorrecte", "Import RTF", MessageIcon::Error);
   }
+  faces_.clear();
+  for (const helprtf::HelpFont& font : doc.fonts) {
+    if (!font.name.empty()) faces_[font.number] = font.name;
+  }
   for (const helprtf::Topic& topic : doc.topics) {
     if (TopicCount() >= maxTopics_) {
       ++leftOut_;  // no room: the page is counted, not kept

@@ -78,6 +78,8 @@ class RtfImporter {
   // Tabs that stand for the empty cells at the start of a table row, given
   // to the row's first subject.
   std::string cellTabs_;
+  // The face names of the font table by font number (named fonts only).
+  std::unordered_map<int, std::string> faces_;
 };
 
 }  // namespace veldor

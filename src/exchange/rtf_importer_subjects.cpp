@@ -63,11 +63,9 @@ const PictureRef* FilePicture(const Paragraph& paragraph, const Run& run) {
   return picture.file.empty() ? nullptr : &picture;
 }
 
-std::string FaceName(const HelpDocument& doc, int font) {
-  for (const helprtf::HelpFont& f : doc.fonts) {
-    if (f.number == font && !f.name.empty()) return f.name;
-  }
-  return kDefaultFaceName;
+std::string FaceName(const std::unordered_map<int, std::string>& faces, int font) {
+  const auto found = faces.find(font);
+  return found == faces.end() ? kDefaultFaceName : found->second;
 }
 
 // 0x00BBGGRR of a colour table entry; the automatic colour and an index
@@ -79,13 +77,14 @@ uint32_t ColourOf(const HelpDocument& doc, int index) {
   return c.red | (c.green << 8) | (static_cast<uint32_t>(c.blue) << 16);
 }
 
-void ApplyCharFormat(CTypeEdit& subject, const HelpDocument& doc, const CharFormat& format) {
+void ApplyCharFormat(CTypeEdit& subject, const HelpDocument& doc,
+                     const std::unordered_map<int, std::string>& faces, const CharFormat& format) {
   CTypeFont& style = subject.style;
   style.weight = format.bold ? 700 : 400;
   style.underline = format.underline ? 1 : 0;
   style.italic = format.italic ? 1 : 0;
   style.strikeOut = format.strike ? 1 : 0;
-  style.SetFaceName(FaceName(doc, format.font));
+  style.SetFaceName(FaceName(faces, format.font));
   style.width = 0;
   int size = format.halfPoints / 2;
   if (size < 1 || size > 1638) size = kDefaultPointSize;
@@ -222,7 +221,7 @@ void RtfImporter::AddParagraph(const HelpDocument& doc, const Paragraph& paragra
       const HotSpot& hot = paragraph.hotSpots[static_cast<std::size_t>(run.hotSpot)];
       if (picture != nullptr) {
         auto image = CTypeEdit::CreateSubject(kTypeBitMap);
-        ApplyCharFormat(*image, doc, run.format);
+        ApplyCharFormat(*image, doc, faces_, run.format);
         image->title = picture->file;
         image->text = text;
         ApplyHotSpot(*image, hot);
@@ -242,7 +241,7 @@ void RtfImporter::AddParagraph(const HelpDocument& doc, const Paragraph& paragra
     if (run.kind == Run::Kind::Picture) {
       if (const PictureRef* picture = FilePicture(paragraph, run)) {
         auto image = CTypeEdit::CreateSubject(kTypeBitMap);
-        ApplyCharFormat(*image, doc, run.format);
+        ApplyCharFormat(*image, doc, faces_, run.format);
         image->title = picture->file;
         captionFor = add(std::move(image));
       }
@@ -263,13 +262,13 @@ void RtfImporter::AddParagraph(const HelpDocument& doc, const Paragraph& paragra
       // The blank that separates a caption from its image ("\}}{\v
       // TARGET} Caption") is not part of it; blanks alone wait for more.
       if (helprtf::Trim(text).empty()) continue;
-      ApplyCharFormat(*captionFor, doc, run.format);
+      ApplyCharFormat(*captionFor, doc, faces_, run.format);
       captionFor->text = text[0] == ' ' ? text.substr(1) : text;
       captionFor = nullptr;
       continue;
     }
     auto subject = CTypeEdit::CreateSubject(kTypeTexte);
-    ApplyCharFormat(*subject, doc, run.format);
+    ApplyCharFormat(*subject, doc, faces_, run.format);
     subject->text = text;
     add(std::move(subject));
   }

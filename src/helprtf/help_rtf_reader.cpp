@@ -124,6 +124,7 @@ class Reader {
   // The font entry being read.
   bool fontOpen_ = false;
   HelpFont font_;
+  std::unordered_map<int, std::size_t> fontIndex_;  // font number to its entry
   // The colour entry being read.
   HelpColor color_;
   bool colorHasValue_ = false;
@@ -540,13 +541,12 @@ void Reader::StartFont(int number) {
 void Reader::FinishFont() {
   fontOpen_ = false;
   font_.name = std::string(Trim(font_.name));
-  for (HelpFont& known : doc_.fonts) {
-    if (known.number == font_.number) {
-      known = std::move(font_);
-      return;
-    }
+  const auto [at, added] = fontIndex_.try_emplace(font_.number, doc_.fonts.size());
+  if (added) {
+    doc_.fonts.push_back(std::move(font_));
+  } else {
+    doc_.fonts[at->second] = std::move(font_);  // a number given twice: the last entry counts
   }
-  doc_.fonts.push_back(std::move(font_));
 }
 
 void Reader::FinishColor() {
