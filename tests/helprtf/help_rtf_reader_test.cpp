@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "describe_help.h"
 
 namespace veldor::helprtf {
@@ -239,6 +241,17 @@ TEST(HelpRtfReader, BadInputIsReportedAndNeverStopsTheReader) {
         ReadHelpRtf("{\\rtf1 a{\\footnote}{\\footnote}{\\footnote}{\\footnote}}", limits);
     EXPECT_EQ(noisy.notes.size(), 3u);
   }
+}
+
+TEST(HelpRtfReader, ReportsProgressUpToTheLastByte) {
+  const std::string rtf = "{\\rtf1 " + std::string(200000, 'x') + "\\par}";
+  std::vector<std::size_t> seen;
+  ReadLimits limits;
+  limits.progress = [&seen](std::size_t bytes) { seen.push_back(bytes); };
+  ReadHelpRtf(rtf, limits);
+  ASSERT_GE(seen.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+  EXPECT_EQ(seen.back(), rtf.size());
 }
 
 TEST(HelpRtfReader, NotesAndTopicsCarryLineNumbers) {
