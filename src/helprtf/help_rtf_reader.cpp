@@ -621,7 +621,9 @@ void Reader::BodyBreak(Cw word) {
 
 void Reader::ControlWord(std::string_view name, Cw word, bool hasParameter, int parameter) {
   if (!IsCharacterWord(word)) {
-    AbortCapture();
+    // Words this reader ignores (language, revision marks...) may sit in
+    // the middle of a bitmap reference; any other word ends it.
+    if (word != Cw::Unknown) AbortCapture();
     fallbackLeft_ = 0;
   }
   GroupState& state = Top();

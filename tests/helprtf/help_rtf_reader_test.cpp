@@ -97,9 +97,9 @@ TEST(HelpRtfReader, BitmapReferences) {
   ExpectCases({
       {"placements, transparency, after text in a run, names with escaped backslashes",
        "{\\rtf1 Voir \\{bmc a.bmp\\} et\\{bmlt b.bmp\\}\\{bmr  D:\\'5cIMG\\'5cC.BMP \\}"
-       "\\{bmcwd e.bmp\\}\\par}",
+       "\\{bmcwd e.bmp\\}\\{bmc \\lang1033 f.bmp\\}\\par}",
        "topic\n| : \"Voir \" pic(c:a.bmp) \" et\" pic(lt:b.bmp) pic(r:D:\\IMG\\C.BMP)"
-       " pic(c:e.bmp)\n"},
+       " pic(c:e.bmp) pic(c:f.bmp)\n"},
       {"braces that are not a bitmap reference stay text",
        "{\\rtf1 \\{x\\} \\'7bbmc a.bmp\\'7d \\{bmc\\} \\{bmc a\\par b\\}\\par}",
        "topic\n| : \"{x} {bmc a.bmp} {bmc} {bmc a\"\n| : \"b}\"\n"},
