@@ -199,12 +199,10 @@ TEST(RtfRoundTrip, TestDataProjects) {
   }
 }
 
+// The demo project as the build makes it (DEMO.ehe).
 TEST(RtfRoundTrip, DemoProject) {
   CVeldorDoc doc;
-  std::string error;
-  ASSERT_TRUE(ProjectFromJsonText(
-      FileContents(std::string(VELDOR_SOURCE_DIR) + "/examples/demo/demo.json"), doc, &error))
-      << error;
+  ASSERT_TRUE(doc.Open(VELDOR_DEMO_EHE));
   ASSERT_GT(doc.topicCount(), 10);
   RtfImporter importer;
   ExpectRoundTrip(doc, importer);
