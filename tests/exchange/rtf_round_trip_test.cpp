@@ -10,7 +10,6 @@
 #include "exchange_test_support.h"
 #include "helpbuild/error_list.h"
 #include "helpbuild/project_rtf.h"
-#include "model/project_json.h"
 #include "platform/files.h"
 #include "platform/recording_messages.h"
 #include "support/temp_directory.h"
