@@ -57,12 +57,13 @@ struct HotSpot {
 // variants (\{bmct ...\} transparent), or an embedded \pict group.
 struct PictureRef {
   enum class Placement : uint8_t { Character, Left, Right } placement = Placement::Character;
-  std::string file;                             // as written, for bmc/bml/bmr
-  bool transparent = false;                     // bmct, bmlt, bmrt
-  std::vector<uint8_t> embedded;                // \pict data (binary), when not a file reference
-  std::string embeddedKind;                     // "dibitmap", "wbitmap", "wmetafile", "emfblip"...
-  int width = 0, height = 0;                    // \picw, \pich (pixels, or metafile units)
-  int goalWidthTwips = 0, goalHeightTwips = 0;  // \picwgoal, \pichgoal
+  std::string file;               // as written, for bmc/bml/bmr
+  bool transparent = false;       // bmct, bmlt, bmrt
+  std::vector<uint8_t> embedded;  // \pict data (binary), when not a file reference
+  std::string embeddedKind;       // "dibitmap", "wbitmap", "wmetafile", "emfblip"...
+  // \picw and \pich (pixels, or metafile units), \picwgoal and \pichgoal.
+  int width = 0, height = 0;
+  int goalWidthTwips = 0, goalHeightTwips = 0;
 };
 
 // One piece of a paragraph: text in one format, a tab, a line break, or a
