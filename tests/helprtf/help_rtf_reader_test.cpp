@@ -201,6 +201,9 @@ TEST(HelpRtfReader, BadInputIsReportedAndNeverStopsTheReader) {
     EXPECT_TRUE(doc.unclosedGroups);
     EXPECT_EQ(Describe(doc), "topic #A\n| : \"a\"\ntopic\n| : \"b\" b:\"c\"\n");
     EXPECT_THAT(doc.notes.back().text, HasSubstr("2 open group"));
+    // Data that ends inside a footnote still names the topic.
+    EXPECT_EQ(Describe(ReadHelpRtf("{\\rtf1 x#{\\footnote IDH_END")),
+              "topic #IDH_END\n| : \"x\"\n");
   }
   {
     // The document's group closed, a brace too many: what follows is not read.
