@@ -95,7 +95,7 @@ int RunImportRtf(const std::vector<std::string>& args, const CliOptions&) {
   if (!CliOpenProject(args[0], doc)) return 1;
   ImportSummary summary;
   ImportRtf(doc, args[1], &summary);
-  if (!summary.fileRead) return 1;
+  if (!summary.fileRead || summary.notRtf) return 1;
   return FinishImport(doc, args[0], summary);
 }
 

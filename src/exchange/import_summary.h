@@ -13,6 +13,7 @@ class CVeldorDoc;
 
 struct ImportSummary {
   bool fileRead = false;    // the file could be opened and read
+  bool notRtf = false;      // the RTF import refused a file that is not RTF
   bool parseOk = true;      // false when the RTF import met "Erreur RTF"
   int added = 0;            // topics appended to the project
   int leftOut = 0;          // topics that did not fit in the project

@@ -3,6 +3,7 @@
 #include "exchange/import_file.h"
 #include "exchange/import_summary.h"
 #include "exchange/rtf_importer.h"
+#include "helprtf/help_rtf_reader.h"
 #include "model/document.h"
 #include "platform/messages.h"
 
@@ -22,6 +23,16 @@ int ImportRtf(CVeldorDoc& doc, const std::string& path, ImportSummary* summary) 
     return 0;
   }
   result.fileRead = true;
+  if (!helprtf::LooksLikeRtf(file.bytes)) {
+    // Text, a word processor's own format or any other file would come
+    // out as pages of garbage: nothing is imported.
+    result.notRtf = true;
+    Messages().Message("Le fichier " + path +
+                           " n'est pas un fichier RTF : il ne commence pas par {\\rtf. Rien "
+                           "n'est importé.",
+                       kCaption, MessageIcon::Error);
+    return 0;
+  }
   if (file.truncated) {
     Messages().Message("Le fichier " + path + " dépasse " + std::to_string(RtfImporter::kMaxBytes) +
                            " octets : seuls ses " + std::to_string(RtfImporter::kMaxBytes) +

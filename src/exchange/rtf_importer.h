@@ -1,11 +1,11 @@
-// The RTF reader of the RTF import. It understands the group structure, a
-// fixed table of control words, the font and colour tables and the WinHelp
-// conventions: "\page" separates topics, "#" footnotes name them,
-// double-underlined or underlined text followed by hidden text is a jump,
-// "\{bmc FILE\}" refers to a bitmap. Every run of text with one formatting
-// becomes one subject; everything else is skipped or ignored. Of several
-// "#" footnotes of one page the last names the topic and the others become
-// its references, as the help build writes them.
+// The topics of an RTF file as subjects: the WinHelp RTF reader of
+// helprtf reads the file; this importer turns each of its topics into a
+// CTopic. "#" footnotes name the topic (of several, the last names it and
+// the others become its references, as the help build writes them), "$"
+// gives its title and "K" its keywords. Every run of text in one format
+// becomes a subject, a hot spot a jump subject (or an image subject for a
+// bitmap), and the paragraph layout goes to the subjects of the paragraph,
+// the last of which ends it.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +20,12 @@
 #include "model/document.h"
 
 namespace veldor {
+
+namespace helprtf {
+struct HelpDocument;
+struct Topic;
+struct Paragraph;
+}  // namespace helprtf
 
 class CTypeEdit;
 
@@ -36,13 +42,12 @@ class RtfImporter {
   RtfImporter(const RtfImporter&) = delete;
   RtfImporter& operator=(const RtfImporter&) = delete;
 
-  // Parses RTF held in memory; the data ends at its first zero byte.
-  // Returns false when the parse stops on an error ("Erreur RTF" for the
+  // Reads RTF held in memory; the data ends at its first zero byte.
+  // Returns false when the reading meets an error ("Erreur RTF" for the
   // caller to show): a wrong version (after the message "Version RTF
-  // incorrecte"), a group still open at the end, a backslash at the very
-  // end. The topics finished before the error are kept either way, and the
-  // current one too when it has a name or a subject. Advances the progress
-  // bar by one for every byte consumed. Reads and writes no file.
+  // incorrecte"), a group still open at the end. The topics read before
+  // the error are kept either way. Advances the progress bar by one for
+  // every byte read. Reads and writes no file.
   bool Parse(std::string_view data);
 
   int TopicCount() const { return static_cast<int>(topics_.size()); }
@@ -60,87 +65,21 @@ class RtfImporter {
   std::string UniqueContextName(std::string_view name);
 
  private:
-  // The formatting state of one group level.
-  struct CharState {
-    int32_t bold = 0;
-    int32_t underline = 0;
-    int32_t italic = 0;
-    int32_t font = 0;
-    int32_t size = 0;
-    int32_t colour = 0;
-    int32_t leftIndent = 0;
-    int32_t rightIndent = 0;
-    int32_t firstIndent = 0;
-    int32_t spaceBefore = 0;
-    int32_t spaceAfter = 0;
-    int32_t alignment = 0;
-    int32_t destination = 0;  // 0 text, 1 fonts, 2 files, 3 colours, 4 styles, 5 revisions
-    int32_t textKind = 0;     // 0 plain, 1 hot, 2 hidden, 3 footnote
-    char footnoteMark = ' ';
-  };
-  struct Rgb {
-    uint8_t red = 0, green = 0, blue = 0;
-  };
-  enum class Word : uint8_t;
-  static Word LookUpWord(std::string_view word);
-
-  bool ParseData();
-  bool ReadControl();
-  bool ControlSymbol(char symbol);
-  bool ControlWord(Word word, bool hasParameter, int32_t parameter, std::size_t afterLetters);
-  void AppendHexCharacter();
-  void SkipGroup();
-  void Advance(std::size_t count);
-
-  void Flush();
-  void FlushText(const CharState& state);
-  void FlushHotText(const CharState& state);
-  void FlushHidden();
-  void FlushFootnote(const CharState& state);
-  void AddBitmap(const CharState& state, std::string_view file, std::string_view rest,
-                 bool restIsCaption);
-  CTypeEdit* AddSubject(std::unique_ptr<CTypeEdit> subject);
-  void ApplyFormatting(CTypeEdit& subject, const CharState& state) const;
-  // The margins, first-line indent, spacing and alignment of the paragraph.
-  static void ApplyParagraphLayout(CTypeEdit& subject, const CharState& state);
-  void ParagraphEnd();
-  void PageBreak();
-  void DropFootnoteMarkSubject();
-  void ForgetMarkCandidate();
-  bool CurrentTopicHasContent() const;
-  void FinishCurrentTopic();
-  void StartTopic();
-
-  CharState& State() { return stack_.back(); }
+  void AddTopic(const helprtf::HelpDocument& doc, const helprtf::Topic& source);
+  void AddParagraph(const helprtf::HelpDocument& doc, const helprtf::Paragraph& paragraph,
+                    CTopic& topic);
 
   const int maxTopics_;
-  std::string_view data_;
-  std::size_t pos_ = 0;
-  std::vector<CharState> stack_;  // one entry per open group, innermost last
-  std::string buffer_;            // text read since the last flush
-
-  int32_t defaultFont_ = 0;
-  int32_t defaultSize_ = 12;
-  int32_t defaultColour_ = 0;
-  std::vector<std::string> fontTable_;
-  std::vector<Rgb> colourTable_;
-  Rgb pending_;
-
   std::vector<std::unique_ptr<CTopic>> topics_;
   std::unordered_set<std::string> names_;            // names of topics_
   std::unordered_map<std::string, int> nextNumber_;  // first number worth trying per name
-  std::unique_ptr<CTopic> current_;
-  std::string contextName_;
-  std::string footnoteName_;  // the latest "#" footnote of the current topic, cleaned
-  bool afterBitmap_ = false;
-  // The text subject of one visible character that the latest flush made
-  // (since the last paragraph end): a "\footnote" read next shows it to be
-  // the footnote's mark. `markLeftOut_` when it did not fit in its topic.
-  const CTypeEdit* markCandidate_ = nullptr;
-  bool markLeftOut_ = false;
-  int currentDropped_ = 0;
   int droppedSubjects_ = 0;
   int leftOut_ = 0;
+  // Tabs that stand for the empty cells at the start of a table row, given
+  // to the row's first subject.
+  std::string cellTabs_;
+  // The face names of the font table by font number (named fonts only).
+  std::unordered_map<int, std::string> faces_;
 };
 
 }  // namespace veldor

@@ -119,5 +119,21 @@ TEST_F(CliExchangeTest, ImportRtfAndExports) {
   EXPECT_EQ(Run("export-txt", dir_ / "no/out.txt").status, 1);
 }
 
+// A help file saved by a word processor imports with all its topics; a
+// file that is not RTF is refused whole, with a message.
+TEST_F(CliExchangeTest, ImportRtfReadsWordProcessorFilesAndRefusesOthers) {
+  const CliResult real = Run("import-rtf", TestDataPath("helprtf/DiskArc.rtf"));
+  ASSERT_EQ(real.status, 0) << real.err;
+  EXPECT_EQ(real.out, "38 topic(s) added\n");
+  EXPECT_EQ(Reopened()->GetTopic(1)->name, "Why");
+  ASSERT_TRUE(WriteFile(dir_ / "P.ehe.keep", FileContents(project_)));
+
+  ASSERT_TRUE(WriteFile(dir_ / "notes.rtf", "Just notes\\page about {things}\n"));
+  const CliResult r = Run("import-rtf", dir_ / "notes.rtf");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("n'est pas un fichier RTF"), std::string::npos) << r.err;
+  EXPECT_EQ(FileContents(project_), FileContents(dir_ / "P.ehe.keep"));
+}
+
 }  // namespace
 }  // namespace veldor

@@ -80,7 +80,7 @@ TEST(RtfImport, TopicsAndSubjectsOfSmallFiles) {
 
 TEST(RtfImport, SubjectsBeyondTheTopicCapacityAreCounted) {
   std::string rtf = "{\\rtf1 ";
-  for (int i = 0; i < 300; ++i) rtf += "{\\b x}";
+  for (int i = 0; i < 300; ++i) rtf += i % 2 == 0 ? "{\\b x}" : "{\\i x}";
   RtfImporter importer;
   ASSERT_TRUE(importer.Parse(rtf + "\\page}"));
   EXPECT_EQ(importer.GetTopic(0)->subjectCount(), CTopic::kMaxSubjects);
@@ -88,7 +88,7 @@ TEST(RtfImport, SubjectsBeyondTheTopicCapacityAreCounted) {
   // In a full topic the footnote mark finds no room: the topic's last
   // subject stays, and the mark is not counted as a subject left out.
   rtf = "{\\rtf1 ";
-  for (int i = 0; i < CTopic::kMaxSubjects; ++i) rtf += "{\\b .}";
+  for (int i = 0; i < CTopic::kMaxSubjects; ++i) rtf += i % 2 == 0 ? "{\\b .}" : "{\\i .}";
   RtfImporter full;
   ASSERT_TRUE(full.Parse(rtf + "#{\\footnote Fin}\\page}"));
   EXPECT_EQ(full.GetTopic(0)->name, "Fin");
@@ -133,7 +133,6 @@ TEST(RtfImport, ErrorsKeepTheTopicsFinishedSoFar) {
   {
     RtfImporter importer;  // "\footnote" at the very start has no mark to look back at
     EXPECT_TRUE(importer.Parse("\\footnote x}"));
-    EXPECT_FALSE(importer.Parse(std::string_view("\\b-", 3)));
   }
 }
 
@@ -186,7 +185,7 @@ TEST_F(RtfImportFile, StopsAtTheProjectLimitWithCounts) {
 TEST_F(RtfImportFile, ReportsNamesInUseAndSubjectsLeftOut) {
   testing::AddTopic(doc_, "titre");
   std::string rtf = "{\\rtf1 ";
-  for (int i = 0; i < 258; ++i) rtf += "{\\i x}";
+  for (int i = 0; i < 258; ++i) rtf += i % 2 == 0 ? "{\\b x}" : "{\\i x}";
   EXPECT_EQ(ImportRtf(doc_, Write("p.rtf", rtf + "}")), 1);
   EXPECT_THAT(Texts(), ElementsAre("2 sujet(s) non importé(s) : un groupe contient au plus 256 "
                                    "sujets.\n1 des 1 groupe(s) ajouté(s) porte(nt) un nom déjà "
