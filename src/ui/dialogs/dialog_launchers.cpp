@@ -1,5 +1,10 @@
 #include "ui/dialogs/dialog_launchers.h"
 
+#include "ui/dialogs/options/default_styles_dialog.h"
+#include "ui/dialogs/options/dev_link_dialogs.h"
+#include "ui/dialogs/options/global_strings_dialog.h"
+#include "ui/dialogs/options/project_options_dialog.h"
+#include "ui/dialogs/options/window_config_dialog.h"
 #include "ui/dialogs/subject/subject_dialog.h"
 #include "ui/dialogs/subject/subject_exchange_dialog.h"
 #include "ui/dialogs/subject/subject_type_dialog.h"
@@ -27,6 +32,42 @@ bool ExchangeSubjectsDialog(QWidget* parent, CVeldorDoc& doc) {
   SubjectExchangeDialog dialog(doc, parent);
   dialog.exec();
   return dialog.changed();
+}
+
+namespace {
+template <typename Dialog, typename... Args>
+bool Run(QWidget* parent, Args&&... args) {
+  Dialog dialog(std::forward<Args>(args)..., parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+}  // namespace
+
+bool EditDefaultStylesDialog(QWidget* parent, CAppSettings& settings, SettingsStore& store) {
+  return Run<DefaultStylesDialog>(parent, settings, store);
+}
+
+bool EditProjectOptionsDialog(QWidget* parent, CVeldorDoc& doc) {
+  return Run<ProjectOptionsDialog>(parent, doc);
+}
+
+bool EditHelpWindowsDialog(QWidget* parent, CVeldorDoc& doc) {
+  return Run<WindowConfigDialog>(parent, doc);
+}
+
+bool EditGlobalStringsDialog(QWidget* parent, CVeldorDoc& doc) {
+  return Run<GlobalStringsDialog>(parent, doc);
+}
+
+bool EditVisualCppLinkDialog(QWidget* parent, CVeldorDoc& doc) {
+  return Run<VisualCppLinkDialog>(parent, doc);
+}
+
+bool EditVisualBasicLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) {
+  return Run<DevProjectLinkDialog>(parent, doc, store, false);
+}
+
+bool EditDelphiLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) {
+  return Run<DevProjectLinkDialog>(parent, doc, store, true);
 }
 
 }  // namespace veldor

@@ -11,7 +11,9 @@ namespace veldor {
 
 class CTopic;
 class CTypeEdit;
+class CAppSettings;
 class CVeldorDoc;
+class SettingsStore;
 
 // "Rattachement groupe" on `topic` (one of the project's, or a new empty
 // topic that the caller adds when this returns true).
@@ -23,5 +25,22 @@ bool EditSubjectDialog(QWidget* parent, const CVeldorDoc& doc, CTypeEdit& subjec
 // "Echange de sujets": true when subjects were copied (the project is then
 // marked modified and the topic editor reloads its subjects).
 bool ExchangeSubjectsDialog(QWidget* parent, CVeldorDoc& doc);
+
+// "Marges par défaut": the default styles in `settings`, written to `store`
+// on confirmation and read back from it on cancel.
+bool EditDefaultStylesDialog(QWidget* parent, CAppSettings& settings, SettingsStore& store);
+// "Options projet". On true the topic editor rebuilds its chapter selector;
+// on cancel the chapters and the topics' chapters are as before.
+bool EditProjectOptionsDialog(QWidget* parent, CVeldorDoc& doc);
+// "Configuration fenêtre". On true the topic editor re-reads the colours of
+// the window "main".
+bool EditHelpWindowsDialog(QWidget* parent, CVeldorDoc& doc);
+// "Choix des textes globaux".
+bool EditGlobalStringsDialog(QWidget* parent, CVeldorDoc& doc);
+// "Option Lien avec Visual C++", "Options de Visual Basic ", "Options de
+// Delphi" (the converter's path goes to `store`).
+bool EditVisualCppLinkDialog(QWidget* parent, CVeldorDoc& doc);
+bool EditVisualBasicLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
+bool EditDelphiLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
 
 }  // namespace veldor
