@@ -5,10 +5,18 @@
 #include "ui/dialogs/options/global_strings_dialog.h"
 #include "ui/dialogs/options/project_options_dialog.h"
 #include "ui/dialogs/options/window_config_dialog.h"
+#include "ui/dialogs/rules/editor_tools.h"
 #include "ui/dialogs/subject/subject_dialog.h"
 #include "ui/dialogs/subject/subject_exchange_dialog.h"
 #include "ui/dialogs/subject/subject_type_dialog.h"
+#include "ui/dialogs/tools/element_list_dialog.h"
+#include "ui/dialogs/tools/image_directory_dialog.h"
+#include "ui/dialogs/tools/resource_list_dialog.h"
+#include "ui/dialogs/tools/tools_dialog.h"
 #include "ui/dialogs/topic/topic_dialog.h"
+
+#include <QPageSetupDialog>
+#include <QPrinter>
 
 namespace veldor {
 
@@ -68,6 +76,36 @@ bool EditVisualBasicLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& 
 
 bool EditDelphiLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) {
   return Run<DevProjectLinkDialog>(parent, doc, store, true);
+}
+
+bool EditToolsDialog(QWidget* parent, CAppSettings& settings, SettingsStore& store) {
+  return Run<ToolsDialog>(parent, settings, store);
+}
+
+bool RunToolAt(const CAppSettings& settings, int position) {
+  if (position < 0 || position >= static_cast<int>(settings.tools.size())) return false;
+  return StartTool(ToolCommandLine(settings.tools[static_cast<size_t>(position)], ""));
+}
+
+void ShowResourceListDialog(QWidget* parent, const CVeldorDoc& doc) {
+  ResourceListDialog dialog(doc, parent);
+  dialog.exec();
+}
+
+int ChangeImageDirectoryDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) {
+  ImageDirectoryDialog dialog(doc, store, parent);
+  return dialog.exec() == QDialog::Accepted ? dialog.changed() : 0;
+}
+
+void EditElementsDialog(QWidget* parent, bool buttons) {
+  ElementListDialog dialog(
+      buttons ? QStringLiteral("Edition Bouton") : QStringLiteral("Edition Marqueur"), parent);
+  dialog.exec();
+}
+
+void PrinterSetupDialog(QWidget* parent) {
+  QPageSetupDialog dialog(&ProgramPrinter(), parent);
+  dialog.exec();
 }
 
 }  // namespace veldor

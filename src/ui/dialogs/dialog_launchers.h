@@ -43,4 +43,19 @@ bool EditVisualCppLinkDialog(QWidget* parent, CVeldorDoc& doc);
 bool EditVisualBasicLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
 bool EditDelphiLinkDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
 
+// "Outils": the tools list of `settings`, written to `store` on "Valider".
+bool EditToolsDialog(QWidget* parent, CAppSettings& settings, SettingsStore& store);
+// Starts tool `position` of the list without waiting; a tool that cannot
+// start is reported by name.
+bool RunToolAt(const CAppSettings& settings, int position);
+// "Liste des resources", with its printout.
+void ShowResourceListDialog(QWidget* parent, const CVeldorDoc& doc);
+// "Translation de répertoire image": the number of image subjects changed
+// (the project is then marked modified and the subject list is redrawn).
+int ChangeImageDirectoryDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
+// "Edition Marqueur" (`buttons` false) or "Edition Bouton".
+void EditElementsDialog(QWidget* parent, bool buttons);
+// "Imprim&ante Setup...": the page set-up of the printer the printouts use.
+void PrinterSetupDialog(QWidget* parent);
+
 }  // namespace veldor
