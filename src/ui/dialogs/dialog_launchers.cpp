@@ -1,11 +1,26 @@
 #include "ui/dialogs/dialog_launchers.h"
 
+#include "devtools/delphi_wizard.h"
+#include "devtools/vb_wizard.h"
+#include "exchange/html_export.h"
+#include "exchange/import_summary.h"
+#include "exchange/rtf_import.h"
+#include "exchange/text_export.h"
+#include "exchange/text_import.h"
+#include "helpbuild/work_directory.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "ui/dialogs/common/file_choosers.h"
+#include "ui/dialogs/exchange/help_id_list_dialog.h"
+#include "ui/dialogs/exchange/text_import_dialog.h"
 #include "ui/dialogs/options/default_styles_dialog.h"
 #include "ui/dialogs/options/dev_link_dialogs.h"
+#include "ui/dialogs/options/directory_chooser_dialog.h"
 #include "ui/dialogs/options/global_strings_dialog.h"
 #include "ui/dialogs/options/project_options_dialog.h"
 #include "ui/dialogs/options/window_config_dialog.h"
 #include "ui/dialogs/rules/editor_tools.h"
+#include "ui/dialogs/rules/exchange_commands.h"
 #include "ui/dialogs/subject/subject_dialog.h"
 #include "ui/dialogs/subject/subject_exchange_dialog.h"
 #include "ui/dialogs/subject/subject_type_dialog.h"
@@ -105,6 +120,62 @@ void EditElementsDialog(QWidget* parent, bool buttons) {
 
 void PrinterSetupDialog(QWidget* parent) {
   QPageSetupDialog dialog(&ProgramPrinter(), parent);
+  dialog.exec();
+}
+
+int ImportTextDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) {
+  TextImportDialog dialog(store, parent);
+  if (dialog.exec() != QDialog::Accepted) return -1;
+  const ImportTags tags = dialog.tags();
+  ImportSummary summary;
+  ImportText(doc, tags.fileName, tags, &summary);
+  return summary.added;
+}
+
+bool ExportTextDialog(QWidget* parent, const CVeldorDoc& doc) {
+  const auto chosen = ChooseFileToSave(parent, TextExportChooser(doc));
+  if (!chosen) return false;
+  WaitCursor wait;
+  if (ExportText(doc, *chosen)) return true;
+  Messages().Message("Impossible d'écrire le fichier " + *chosen, "Exporte fichier texte",
+                     MessageIcon::Error);
+  return false;
+}
+
+int ImportRtfDialog(QWidget* parent, CVeldorDoc& doc) {
+  const auto chosen = ChooseFileToOpen(parent, RtfImportChooser());
+  if (!chosen) return 0;
+  return ImportRtf(doc, *chosen);
+}
+
+bool ExportHtmlDialog(QWidget* parent, const CVeldorDoc& doc) {
+  const auto directory = ChooseDirectory(parent, WorkDirectory(doc));
+  if (!directory || directory->empty()) return false;
+  WaitCursor wait;
+  return ExportHtml(doc, *directory);
+}
+
+bool VisualBasicWizardDialog(QWidget* parent, CVeldorDoc& doc) {
+  const auto chosen = ChooseFileToOpen(parent, VisualBasicProjectChooser());
+  if (!chosen) return false;
+  WaitCursor wait;
+  return RunVbWizard(doc, *chosen);
+}
+
+bool DelphiWizardDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) {
+  const auto chosen = ChooseFileToOpen(parent, DelphiProjectChooser());
+  if (!chosen) return false;
+  const auto converter = EnsureConverter(
+      store, [parent](const FileChooserSpec& spec) { return ChooseFileToOpen(parent, spec); });
+  if (!converter) return false;
+  WaitCursor wait;
+  return RunDelphiWizard(doc, *chosen, nullptr, &*converter);
+}
+
+void ShowHelpIdListDialog(QWidget* parent, const CVeldorDoc& doc) {
+  if (doc.devProjectFile.empty()) return;
+  const std::vector<std::string> lines = LinkedHelpIdLines(doc);
+  HelpIdListDialog dialog(lines, parent);
   dialog.exec();
 }
 

@@ -58,4 +58,22 @@ void EditElementsDialog(QWidget* parent, bool buttons);
 // "Imprim&ante Setup...": the page set-up of the printer the printouts use.
 void PrinterSetupDialog(QWidget* parent);
 
+// "Importe fichier Texte", then the import: the number of topics added
+// (-1 when cancelled). The tags are stored in `store`.
+int ImportTextDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
+// "Selection fichier txt", then the text export; false when cancelled or
+// the file could not be written (after a message).
+bool ExportTextDialog(QWidget* parent, const CVeldorDoc& doc);
+// The RTF file chooser, then the import: the number of topics added.
+int ImportRtfDialog(QWidget* parent, CVeldorDoc& doc);
+// "Selection du chemin", then the HTML export into the chosen directory.
+bool ExportHtmlDialog(QWidget* parent, const CVeldorDoc& doc);
+// "Génération Basic Wizzard": the project chooser, then the wizard.
+bool VisualBasicWizardDialog(QWidget* parent, CVeldorDoc& doc);
+// "Génération Delphi Wizard": the project chooser, the converter check
+// (and its chooser), then the wizard.
+bool DelphiWizardDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store);
+// "Montre double référence": the list "Liste ID  Help" of the linked project.
+void ShowHelpIdListDialog(QWidget* parent, const CVeldorDoc& doc);
+
 }  // namespace veldor

@@ -18,6 +18,7 @@ std::optional<std::string> Run(QWidget* parent, const FileChooserSpec& spec,
                                                      : QFileDialog::AnyFile);
   // Qt's own dialog works the same on every platform and in the tests.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
   QStringList filters;
   for (const std::string& filter : QtNameFilters(spec.filter)) {
     filters << QString::fromStdString(filter);

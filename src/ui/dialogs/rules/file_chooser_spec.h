@@ -10,10 +10,11 @@
 namespace veldor {
 
 struct FileChooserSpec {
-  std::string title;          // UTF-8
-  std::string filter;         // Windows form, UTF-8
-  std::string defaultSuffix;  // without the dot, "" for none
-  std::string initialName;    // UTF-8; a pattern such as "*.bmp" proposes no name
+  std::string title;             // UTF-8
+  std::string filter;            // Windows form, UTF-8
+  std::string defaultSuffix;     // without the dot, "" for none
+  std::string initialName;       // UTF-8; a pattern such as "*.bmp" proposes no name
+  bool confirmOverwrite = true;  // save choosers: ask before replacing a file
 };
 
 // The filter as Qt's name filters: "Fichier BMP(*.bmp)|*.bmp|Tous|*.*||"
