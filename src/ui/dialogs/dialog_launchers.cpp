@@ -166,7 +166,7 @@ bool DelphiWizardDialog(QWidget* parent, CVeldorDoc& doc, SettingsStore& store) 
   const auto chosen = ChooseFileToOpen(parent, DelphiProjectChooser());
   if (!chosen) return false;
   const auto converter = EnsureConverter(
-      store, [parent](const FileChooserSpec& spec) { return ChooseFileToOpen(parent, spec); });
+      store, [parent](const FileChooser& chooser) { return ChooseFileToOpen(parent, chooser); });
   if (!converter) return false;
   WaitCursor wait;
   return RunDelphiWizard(doc, *chosen, nullptr, &*converter);

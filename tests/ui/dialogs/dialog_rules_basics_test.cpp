@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/dialogs/rules/colour_palette.h"
-#include "ui/dialogs/rules/file_chooser_spec.h"
+#include "ui/dialogs/rules/file_chooser.h"
 #include "ui/dialogs/rules/number_fields.h"
 
 namespace veldor {
@@ -73,7 +73,7 @@ TEST(ColourPaletteTest, ValueSelectsFirstCellOfItsColourElseTheFirstCell) {
   EXPECT_EQ(sixteen.ColourAt(99), sixteen.ColourAt(0));
 }
 
-TEST(FileChooserSpecTest, WindowsFiltersBecomeQtNameFilters) {
+TEST(FileChooserTest, WindowsFiltersBecomeQtNameFilters) {
   EXPECT_EQ(QtNameFilters("Fichier BMP(*.bmp)|*.bmp| Fichier SHG(*.shg)|*.shg||"),
             (std::vector<std::string>{"Fichier BMP(*.bmp)", "Fichier SHG(*.shg)"}));
   EXPECT_EQ(QtNameFilters("Fichier EXE (*.exe)|*.exe||"),

@@ -20,15 +20,15 @@ namespace {
 class ConverterTest : public ::testing::Test {
  protected:
   std::optional<std::string> Run(std::optional<std::string> answer) {
-    return EnsureConverter(store, [&](const FileChooserSpec& spec) {
-      asked.push_back(spec);
+    return EnsureConverter(store, [&](const FileChooser& chooser) {
+      asked.push_back(chooser);
       return answer;
     });
   }
   TempDirectory dir;
   SettingsStore store{dir / "VELDOR.INI"};
   RecordingMessages messages;
-  std::vector<FileChooserSpec> asked;
+  std::vector<FileChooser> asked;
 };
 
 TEST_F(ConverterTest, AConverterThatCanRunIsTakenWithoutQuestion) {
@@ -88,7 +88,7 @@ TEST(ExchangeCommandsTest, ChoosersOfTheCommands) {
   doc.SetPathName(dir / "aide.ehe");
   EXPECT_EQ(OutputBaseName(doc), "aide");
   doc.projectName = "PROJ";
-  const FileChooserSpec text = TextExportChooser(doc);
+  const FileChooser text = TextExportChooser(doc);
   EXPECT_EQ(text.title, "Selection fichier txt");
   EXPECT_EQ(text.filter, "Fichier Txt (*.txt)|*.txt||");
   EXPECT_EQ(text.initialName, dir / "PROJ.TXT");

@@ -97,6 +97,7 @@ TEST(OptionDialogsTest, ProjectDialogCancelUndoesChapterButtons) {
   EXPECT_EQ(doc.GetTopic(0)->chapter, "Z");
   EXPECT_EQ(dialog.chapterList()->count(), 3);
   dialog.reject();
+  EXPECT_EQ(dialog.form().contentsTopic, "");  // no contents topic: none chosen
   EXPECT_EQ(doc.chapters, (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(doc.GetTopic(0)->chapter, "A");
 }

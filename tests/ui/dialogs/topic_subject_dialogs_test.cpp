@@ -14,6 +14,7 @@
 #include "model/document.h"
 #include "platform/recording_messages.h"
 #include "ui/dialogs/common/colour_grid.h"
+#include "ui/dialogs/subject/style_dialog.h"
 #include "ui/dialogs/subject/subject_dialog.h"
 #include "ui/dialogs/subject/subject_exchange_dialog.h"
 #include "ui/dialogs/subject/subject_preview_widget.h"
@@ -165,6 +166,24 @@ TEST_F(DialogWindowTest, ExchangeDialogCopiesAndReportsTheChange) {
   dialog.accept();
   EXPECT_TRUE(dialog.changed());
   EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DialogWindowTest, StyleDialogGivesFontSizeAndColourToTheStyle) {
+  CTypeFont style;
+  style.SetFaceName("Arial");
+  style.pointSize = 12;
+  style.fontSet = 1;
+  StyleDialog dialog(style, 0x0000FF);
+  EXPECT_EQ(dialog.colourGrid()->value(), 0x0000FFu);
+  QTest::mouseClick(dialog.colourGrid(), Qt::LeftButton, {},
+                    dialog.colourGrid()->cellRect(9).center());
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(dialog.style().faceName.empty());
+  EXPECT_EQ(dialog.style().pointSize, 12);
+  EXPECT_EQ(dialog.style().height, -16);
+  EXPECT_EQ(dialog.style().fontSet, 1);
+  EXPECT_EQ(dialog.colour(), 0xFF0000u);  // blue
 }
 
 TEST(ColourGridTest, ClickSelectsTheCellUnderThePointer) {

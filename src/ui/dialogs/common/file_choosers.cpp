@@ -10,24 +10,24 @@
 namespace veldor {
 namespace {
 
-std::optional<std::string> Run(QWidget* parent, const FileChooserSpec& spec,
+std::optional<std::string> Run(QWidget* parent, const FileChooser& chooser,
                                QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, QString::fromStdString(spec.title));
+  QFileDialog dialog(parent, QString::fromStdString(chooser.title));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   // Qt's own dialog works the same on every platform and in the tests.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !chooser.confirmOverwrite);
   QStringList filters;
-  for (const std::string& filter : QtNameFilters(spec.filter)) {
+  for (const std::string& filter : QtNameFilters(chooser.filter)) {
     filters << QString::fromStdString(filter);
   }
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
-  if (!spec.defaultSuffix.empty())
-    dialog.setDefaultSuffix(QString::fromStdString(spec.defaultSuffix));
-  if (!spec.initialName.empty() && !IsPattern(spec.initialName)) {
-    const std::string resolved = ResolvePath(spec.initialName);
+  if (!chooser.defaultSuffix.empty())
+    dialog.setDefaultSuffix(QString::fromStdString(chooser.defaultSuffix));
+  if (!chooser.initialName.empty() && !IsPattern(chooser.initialName)) {
+    const std::string resolved = ResolvePath(chooser.initialName);
     const QFileInfo info(QString::fromStdString(resolved));
     if (info.isDir()) {
       dialog.setDirectory(info.absoluteFilePath());
@@ -42,12 +42,12 @@ std::optional<std::string> Run(QWidget* parent, const FileChooserSpec& spec,
 
 }  // namespace
 
-std::optional<std::string> ChooseFileToOpen(QWidget* parent, const FileChooserSpec& spec) {
-  return Run(parent, spec, QFileDialog::AcceptOpen);
+std::optional<std::string> ChooseFileToOpen(QWidget* parent, const FileChooser& chooser) {
+  return Run(parent, chooser, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> ChooseFileToSave(QWidget* parent, const FileChooserSpec& spec) {
-  return Run(parent, spec, QFileDialog::AcceptSave);
+std::optional<std::string> ChooseFileToSave(QWidget* parent, const FileChooser& chooser) {
+  return Run(parent, chooser, QFileDialog::AcceptSave);
 }
 
 }  // namespace veldor

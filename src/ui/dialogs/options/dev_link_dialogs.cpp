@@ -28,7 +28,7 @@ QCheckBox* CheckBox(const char* label, bool checked, QWidget* parent) {
 
 // A labelled file field with its browse button, added as one row.
 QLineEdit* FileRow(QVBoxLayout* layout, const char* label, const std::string& value, int maxLength,
-                   FileChooserSpec spec, QWidget* parent) {
+                   FileChooser chooser, QWidget* parent) {
   auto* field = new QLineEdit(FromModel(value), parent);
   if (maxLength > 0) field->setMaxLength(maxLength);
   auto* browse = MakeButton(QStringLiteral("..."), parent);
@@ -38,9 +38,9 @@ QLineEdit* FileRow(QVBoxLayout* layout, const char* label, const std::string& va
   row->addWidget(browse);
   layout->addWidget(LabelFor(QString::fromUtf8(label), field, parent));
   layout->addLayout(row);
-  QObject::connect(browse, &QPushButton::clicked, parent, [field, spec, parent] {
-    FileChooserSpec start = spec;
-    start.initialName = StartingName(field->text().toStdString(), spec.initialName);
+  QObject::connect(browse, &QPushButton::clicked, parent, [field, chooser, parent] {
+    FileChooser start = chooser;
+    start.initialName = StartingName(field->text().toStdString(), chooser.initialName);
     if (auto chosen = ChooseFileToOpen(parent, start)) {
       field->setText(QString::fromStdString(*chosen));
     }

@@ -156,9 +156,9 @@ void GlobalStringsDialog::remove() {
 }
 
 void GlobalStringsDialog::chooseSound() {
-  FileChooserSpec spec{"Selection fichier son(WAV)", "Fichier WAV(*.wav)|*.wav||", "wav",
-                       StartingName(file_->text().toStdString(), "*.wav")};
-  if (auto chosen = ChooseFileToOpen(this, spec)) {
+  FileChooser chooser{"Selection fichier son(WAV)", "Fichier WAV(*.wav)|*.wav||", "wav",
+                      StartingName(file_->text().toStdString(), "*.wav")};
+  if (auto chosen = ChooseFileToOpen(this, chooser)) {
     file_->setText(QString::fromStdString(*chosen));
     PlaySoundOnce(*chosen);
   }

@@ -45,7 +45,10 @@ ProjectOptionsDialog::ProjectOptionsDialog(CVeldorDoc& doc, QWidget* parent)
   name_->setMaxLength(kProjectNameLength);
   contents_ = new QComboBox(this);
   FillCombo(contents_, form_.topicChoices);
-  if (!SelectComboText(contents_, form_.contentsTopic) && !form_.contentsTopic.empty()) {
+  // A contents topic the project lacks is kept; none stays none.
+  if (form_.contentsTopic.empty()) {
+    contents_->setCurrentIndex(-1);
+  } else if (!SelectComboText(contents_, form_.contentsTopic)) {
     contents_->insertItem(0, FromModel(form_.contentsTopic));
     contents_->setCurrentIndex(0);
   }
@@ -174,18 +177,19 @@ void ProjectOptionsDialog::chapterButton(const QString& label) {
 
 void ProjectOptionsDialog::chooseIcon() {
   const std::string project = name_->text().toStdString();
-  FileChooserSpec spec{
+  FileChooser chooser{
       "Choix ICON", "Fichier ICON (*.ico)|*.ico||", "ico",
       StartingName(icon_->text().toStdString(), project.empty() ? "*.ico" : project + ".ico")};
-  if (auto chosen = ChooseFileToOpen(this, spec)) icon_->setText(QString::fromStdString(*chosen));
+  if (auto chosen = ChooseFileToOpen(this, chooser))
+    icon_->setText(QString::fromStdString(*chosen));
 }
 
 void ProjectOptionsDialog::chooseErrorFile() {
   const std::string project = name_->text().toStdString();
-  FileChooserSpec spec{
+  FileChooser chooser{
       "Fichier erreur", "Fichier txt (*.txt)|*.txt||", "txt",
       StartingName(errorFile_->text().toStdString(), project.empty() ? "*.txt" : project + ".txt")};
-  if (auto chosen = ChooseFileToSave(this, spec)) {
+  if (auto chosen = ChooseFileToSave(this, chooser)) {
     errorFile_->setText(QString::fromStdString(*chosen));
   }
 }

@@ -33,7 +33,7 @@ bool StoreTextImportFields(SettingsStore& store, const ImportTags& tags) {
   return true;
 }
 
-FileChooserSpec TextImportChooser(const std::string& current) {
+FileChooser TextImportChooser(const std::string& current) {
   return {"Importe fichier Texte", "Fichier Texte (*.txt)|*.txt||", "txt",
           StartingName(current, "*.txt")};
 }
@@ -42,23 +42,23 @@ std::string OutputBaseName(const CVeldorDoc& doc) {
   return doc.projectName.empty() ? BaseNamePart(doc.GetPathName()) : doc.projectName;
 }
 
-FileChooserSpec TextExportChooser(const CVeldorDoc& doc) {
-  FileChooserSpec spec{"Selection fichier txt", "Fichier Txt (*.txt)|*.txt||", "txt",
+FileChooser TextExportChooser(const CVeldorDoc& doc) {
+  FileChooser chooser{"Selection fichier txt", "Fichier Txt (*.txt)|*.txt||", "txt",
                        JoinPath(WorkDirectory(doc), OutputBaseName(doc) + ".TXT")};
-  spec.confirmOverwrite = false;
-  return spec;
+  chooser.confirmOverwrite = false;
+  return chooser;
 }
 
-FileChooserSpec RtfImportChooser() {
+FileChooser RtfImportChooser() {
   return {"Importe RTF", "Fichier Rtf (*.rtf)|*.rtf||", "rtf", "*.rtf"};
 }
 
-FileChooserSpec VisualBasicProjectChooser() {
+FileChooser VisualBasicProjectChooser() {
   return {"Génération Basic Wizzard", "Fichier VB3 (*.mak)|*.mak|Fichier VB4 (*.vbp)|*.vbp||",
           "mak", "*.mak"};
 }
 
-FileChooserSpec DelphiProjectChooser() {
+FileChooser DelphiProjectChooser() {
   return {"Génération Delphi Wizard", "Fichier DPR (*.dpr)|*.dpr||", "dpr", "*.dpr"};
 }
 
@@ -74,9 +74,9 @@ std::optional<std::string> EnsureConverter(SettingsStore& store, const Converter
   const std::string current = store.GetString(kSectionFile, kKeyConverterPath);
   if (ConverterAvailable(current)) return current;
   Messages().Message("Fichier convert.exe non présent", "Delphi", MessageIcon::Error);
-  const FileChooserSpec spec{"Choisir convert.exe delphi dans rep bin",
+  const FileChooser chooser{"Choisir convert.exe delphi dans rep bin",
                              "Fichier convert (*.exe)|*.exe||", "exe", current};
-  const std::optional<std::string> chosen = choose(spec);
+  const std::optional<std::string> chosen = choose(chooser);
   if (!chosen || chosen->empty()) {
     Messages().Message("Abandon:Fichier convert.exe non précisé", "Delphi", MessageIcon::Error);
     return std::nullopt;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/app_settings.h"
-#include "ui/dialogs/rules/file_chooser_spec.h"
+#include "ui/dialogs/rules/file_chooser.h"
 
 namespace veldor {
 
@@ -22,18 +22,18 @@ class SettingsStore;
 // most 128 characters; a refusal is reported and gives false.
 bool CheckTextImportFields(const ImportTags& tags);
 bool StoreTextImportFields(SettingsStore& store, const ImportTags& tags);
-FileChooserSpec TextImportChooser(const std::string& current);
+FileChooser TextImportChooser(const std::string& current);
 
 // "Selection fichier txt": the project's output name with ".TXT", in its
 // work directory; an existing file is replaced without a question.
-FileChooserSpec TextExportChooser(const CVeldorDoc& doc);
+FileChooser TextExportChooser(const CVeldorDoc& doc);
 // The base name of the generated files: the project name, else the name of
 // the project file.
 std::string OutputBaseName(const CVeldorDoc& doc);
 
-FileChooserSpec RtfImportChooser();
-FileChooserSpec VisualBasicProjectChooser();
-FileChooserSpec DelphiProjectChooser();
+FileChooser RtfImportChooser();
+FileChooser VisualBasicProjectChooser();
+FileChooser DelphiProjectChooser();
 
 // The Delphi form converter: the setting "Fichier"/"convert" when it names
 // a program that can run (a file, or a name that the "Programmes" mapping or
@@ -42,7 +42,7 @@ FileChooserSpec DelphiProjectChooser();
 // gives "Abandon:Fichier convert.exe non précisé", a file that is not there
 // "Fichier convert.exe non présent", and both end the command (none); a
 // good choice is stored in the setting.
-using ConverterChooser = std::function<std::optional<std::string>(const FileChooserSpec&)>;
+using ConverterChooser = std::function<std::optional<std::string>(const FileChooser&)>;
 std::optional<std::string> EnsureConverter(SettingsStore& store, const ConverterChooser& choose);
 bool ConverterAvailable(const std::string& path);
 

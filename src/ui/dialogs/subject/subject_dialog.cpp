@@ -309,19 +309,19 @@ void SubjectDialog::chooseStyle() {
 }
 
 void SubjectDialog::chooseImage() {
-  FileChooserSpec spec{"Selection fichier bmp ou shg",
+  FileChooser chooser{"Selection fichier bmp ou shg",
                        "Fichier BMP(*.bmp)|*.bmp| Fichier SHG(*.shg)|*.shg||", "bmp",
                        StartingName(first_->text().toStdString(), "*.bmp;*.shg")};
-  if (auto chosen = ChooseFileToOpen(this, spec)) {
+  if (auto chosen = ChooseFileToOpen(this, chooser)) {
     first_->setText(QString::fromStdString(*chosen));
     updatePreview();
   }
 }
 
 void SubjectDialog::chooseSound() {
-  FileChooserSpec spec{"Selection fichier son(WAV)", "Fichier WAV(*.wav)|*.wav||", "wav",
+  FileChooser chooser{"Selection fichier son(WAV)", "Fichier WAV(*.wav)|*.wav||", "wav",
                        StartingName(file_->text().toStdString(), "*.wav")};
-  if (auto chosen = ChooseFileToOpen(this, spec)) {
+  if (auto chosen = ChooseFileToOpen(this, chooser)) {
     file_->setText(QString::fromStdString(*chosen));
     PlaySoundOnce(*chosen);
   }

@@ -44,9 +44,9 @@ ToolDialog::ToolDialog(const ToolEntry& tool, bool fixedName, QWidget* parent) :
   layout->addLayout(grid);
   layout->addLayout(buttons);
   connect(browse, &QPushButton::clicked, this, [this] {
-    FileChooserSpec spec{"Selection fichier EXE", "Fichier EXE (*.exe)|*.exe||", "exe",
+    FileChooser chooser{"Selection fichier EXE", "Fichier EXE (*.exe)|*.exe||", "exe",
                          StartingName(command_->text().toStdString(), "*.exe")};
-    if (auto chosen = ChooseFileToOpen(this, spec)) {
+    if (auto chosen = ChooseFileToOpen(this, chooser)) {
       command_->setText(QString::fromStdString(*chosen));
     }
   });

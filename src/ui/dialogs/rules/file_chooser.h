@@ -9,7 +9,7 @@
 
 namespace veldor {
 
-struct FileChooserSpec {
+struct FileChooser {
   std::string title;             // UTF-8
   std::string filter;            // Windows form, UTF-8
   std::string defaultSuffix;     // without the dot, "" for none

@@ -1,4 +1,4 @@
-#include "ui/dialogs/rules/file_chooser_spec.h"
+#include "ui/dialogs/rules/file_chooser.h"
 
 #include "platform/paths.h"
 
