@@ -21,6 +21,7 @@
 #include "ui/dialogs/options/window_config_dialog.h"
 #include "ui/dialogs/rules/editor_tools.h"
 #include "ui/dialogs/rules/exchange_commands.h"
+#include "ui/dialogs/rules/pasted_topic_name.h"
 #include "ui/dialogs/subject/subject_dialog.h"
 #include "ui/dialogs/subject/subject_exchange_dialog.h"
 #include "ui/dialogs/subject/subject_type_dialog.h"
@@ -29,6 +30,7 @@
 #include "ui/dialogs/tools/resource_list_dialog.h"
 #include "ui/dialogs/tools/tools_dialog.h"
 #include "ui/dialogs/topic/topic_dialog.h"
+#include "ui/dialogs/topic/topic_exists_dialog.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -38,6 +40,17 @@ namespace veldor {
 bool EditTopicDialog(QWidget* parent, CVeldorDoc& doc, CTopic& topic) {
   TopicDialog dialog(doc, topic, parent);
   return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::string> PastedTopicNameDialog(QWidget* parent, const CVeldorDoc& doc,
+                                                 const std::string& name) {
+  std::string chosen = name;
+  while (PastedNameTaken(doc, chosen)) {
+    TopicExistsDialog dialog(ProposeTopicName(doc, chosen), parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    chosen = dialog.name();
+  }
+  return chosen;
 }
 
 std::optional<int> ChooseSubjectTypeDialog(QWidget* parent) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -18,6 +19,11 @@ class SettingsStore;
 // "Rattachement groupe" on `topic` (one of the project's, or a new empty
 // topic that the caller adds when this returns true).
 bool EditTopicDialog(QWidget* parent, CVeldorDoc& doc, CTopic& topic);
+// The name a pasted topic takes: `name` when no topic has it, else what the
+// author accepts in "Topic déjà existant" (asked again while that name is
+// taken too), or none when the author chooses "Annuler coller".
+std::optional<std::string> PastedTopicNameDialog(QWidget* parent, const CVeldorDoc& doc,
+                                                 const std::string& name);
 // "Choix du type de sujet": the chosen type code 0 to 5, or none.
 std::optional<int> ChooseSubjectTypeDialog(QWidget* parent);
 // "Sujet :" on `subject` (of the project, or new from CreateSubject).

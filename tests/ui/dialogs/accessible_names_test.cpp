@@ -33,6 +33,7 @@
 #include "ui/dialogs/tools/resource_list_dialog.h"
 #include "ui/dialogs/tools/tools_dialog.h"
 #include "ui/dialogs/topic/topic_dialog.h"
+#include "ui/dialogs/topic/topic_exists_dialog.h"
 
 namespace veldor {
 namespace {
@@ -72,6 +73,7 @@ TEST(AccessibleNamesTest, EveryDialogNamesEveryControl) {
   auto image = CTypeEdit::CreateSubject(kTypeBitMap);
   const std::vector<std::pair<const char*, std::function<std::unique_ptr<QDialog>()>>> dialogs = {
       {"topic", [&] { return std::make_unique<TopicDialog>(doc, *doc.GetTopic(0)); }},
+      {"exists", [&] { return std::make_unique<TopicExistsDialog>("Page1"); }},
       {"type", [&] { return std::make_unique<SubjectTypeDialog>(); }},
       {"jump", [&] { return std::make_unique<SubjectDialog>(doc, *jump); }},
       {"image", [&] { return std::make_unique<SubjectDialog>(doc, *image); }},

@@ -4,6 +4,7 @@
 
 #include "model/document.h"
 #include "platform/recording_messages.h"
+#include "ui/dialogs/rules/pasted_topic_name.h"
 
 namespace veldor {
 namespace {
@@ -109,6 +110,32 @@ TEST_F(TopicFormTest, SameNameInOtherCaseIsAcceptedAndNewTopicsNeedFreshNames) {
   EXPECT_EQ(fresh.chapter, "ToutChapitre");
   // Nothing pointed at the empty name of the new topic.
   EXPECT_EQ(doc.GetTopic(1)->GetSubject(0)->target, "ACCUEIL");
+}
+
+}  // namespace
+}  // namespace veldor
+
+namespace veldor {
+namespace {
+
+TEST(PastedTopicNameTest, ProposalDropsTrailingDigitsAndTakesTheFirstFreeNumber) {
+  CVeldorDoc doc;
+  for (const char* name : {"Page", "page1", "PAGE2", "7", "Suite12"}) {
+    auto topic = std::make_unique<CTopic>();
+    topic->name = name;
+    doc.AddTopic(std::move(topic));
+  }
+  struct Case {
+    const char* name;
+    const char* proposal;
+  };
+  for (const Case& c : {Case{"Page", "Page3"}, Case{"page12", "page3"}, Case{"Suite12", "Suite1"},
+                        Case{"7", "71"}, Case{"789", "71"}}) {
+    EXPECT_EQ(ProposeTopicName(doc, c.name), c.proposal) << c.name;
+  }
+  EXPECT_TRUE(PastedNameTaken(doc, "SUITE12"));
+  EXPECT_FALSE(PastedNameTaken(doc, "Neuf"));
+  EXPECT_FALSE(PastedNameTaken(doc, ""));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ std::string OutputBaseName(const CVeldorDoc& doc) {
 
 FileChooser TextExportChooser(const CVeldorDoc& doc) {
   FileChooser chooser{"Selection fichier txt", "Fichier Txt (*.txt)|*.txt||", "txt",
-                       JoinPath(WorkDirectory(doc), OutputBaseName(doc) + ".TXT")};
+                      JoinPath(WorkDirectory(doc), OutputBaseName(doc) + ".TXT")};
   chooser.confirmOverwrite = false;
   return chooser;
 }
@@ -75,7 +75,7 @@ std::optional<std::string> EnsureConverter(SettingsStore& store, const Converter
   if (ConverterAvailable(current)) return current;
   Messages().Message("Fichier convert.exe non présent", "Delphi", MessageIcon::Error);
   const FileChooser chooser{"Choisir convert.exe delphi dans rep bin",
-                             "Fichier convert (*.exe)|*.exe||", "exe", current};
+                            "Fichier convert (*.exe)|*.exe||", "exe", current};
   const std::optional<std::string> chosen = choose(chooser);
   if (!chosen || chosen->empty()) {
     Messages().Message("Abandon:Fichier convert.exe non précisé", "Delphi", MessageIcon::Error);

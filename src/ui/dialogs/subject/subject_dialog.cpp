@@ -310,8 +310,8 @@ void SubjectDialog::chooseStyle() {
 
 void SubjectDialog::chooseImage() {
   FileChooser chooser{"Selection fichier bmp ou shg",
-                       "Fichier BMP(*.bmp)|*.bmp| Fichier SHG(*.shg)|*.shg||", "bmp",
-                       StartingName(first_->text().toStdString(), "*.bmp;*.shg")};
+                      "Fichier BMP(*.bmp)|*.bmp| Fichier SHG(*.shg)|*.shg||", "bmp",
+                      StartingName(first_->text().toStdString(), "*.bmp;*.shg")};
   if (auto chosen = ChooseFileToOpen(this, chooser)) {
     first_->setText(QString::fromStdString(*chosen));
     updatePreview();
@@ -320,7 +320,7 @@ void SubjectDialog::chooseImage() {
 
 void SubjectDialog::chooseSound() {
   FileChooser chooser{"Selection fichier son(WAV)", "Fichier WAV(*.wav)|*.wav||", "wav",
-                       StartingName(file_->text().toStdString(), "*.wav")};
+                      StartingName(file_->text().toStdString(), "*.wav")};
   if (auto chosen = ChooseFileToOpen(this, chooser)) {
     file_->setText(QString::fromStdString(*chosen));
     PlaySoundOnce(*chosen);

@@ -45,7 +45,7 @@ ToolDialog::ToolDialog(const ToolEntry& tool, bool fixedName, QWidget* parent) :
   layout->addLayout(buttons);
   connect(browse, &QPushButton::clicked, this, [this] {
     FileChooser chooser{"Selection fichier EXE", "Fichier EXE (*.exe)|*.exe||", "exe",
-                         StartingName(command_->text().toStdString(), "*.exe")};
+                        StartingName(command_->text().toStdString(), "*.exe")};
     if (auto chosen = ChooseFileToOpen(this, chooser)) {
       command_->setText(QString::fromStdString(*chosen));
     }
