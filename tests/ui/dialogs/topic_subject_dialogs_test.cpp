@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +14,9 @@
 
 #include "model/document.h"
 #include "platform/recording_messages.h"
+#include "support/temp_directory.h"
 #include "ui/dialogs/common/colour_grid.h"
+#include "ui/dialogs/rules/subject_preview.h"
 #include "ui/dialogs/subject/style_dialog.h"
 #include "ui/dialogs/subject/subject_dialog.h"
 #include "ui/dialogs/subject/subject_exchange_dialog.h"
@@ -152,6 +155,24 @@ TEST_F(DialogWindowTest, SubjectDialogParagraphEndAndImageRightRules) {
   EXPECT_TRUE(dialog.isVisible());  // the range message keeps it open
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_FLOAT_EQ(image->spaceAfter, 0.25f);
+}
+
+TEST_F(DialogWindowTest, ImagePreviewReadsTheBitmapOfTheNamedFile) {
+  TempDirectory dir;
+  QImage picture(30, 12, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(QString::fromStdString(dir / "carte.bmp"), "BMP"));
+  auto image = CTypeEdit::CreateSubject(kTypeBitMap);
+  image->title = dir / "CARTE.SHG";  // the hotspot file's bitmap is shown
+  SubjectDialog dialog(doc, *image);
+  dialog.resize(700, 600);
+  dialog.show();
+  ASSERT_TRUE(dialog.preview()->hasImage());
+  const QSize area = dialog.preview()->size();
+  const PreviewBox box = ImageBoxInPreview(area.width(), area.height(), 30, 12);
+  EXPECT_EQ(dialog.preview()->imageRect(), QRect(box.x, box.y, box.width, box.height));
+  dialog.firstField()->setText(QString::fromStdString(dir / "absent.bmp"));
+  EXPECT_FALSE(dialog.preview()->hasImage());
 }
 
 TEST_F(DialogWindowTest, ExchangeDialogCopiesAndReportsTheChange) {
