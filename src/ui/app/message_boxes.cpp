@@ -59,8 +59,7 @@ MessageBoxes::~MessageBoxes() {
   delete progress_;
 }
 
-void MessageBoxes::Message(const std::string& text, const std::string& caption,
-                           MessageIcon icon) {
+void MessageBoxes::Message(const std::string& text, const std::string& caption, MessageIcon icon) {
   OnUiThread([&] {
     QMessageBox box(IconOf(icon), Caption(caption), FromUtf8(text), QMessageBox::Ok, Parent());
     box.exec();

@@ -20,9 +20,9 @@ void RecentFiles::Load(const SettingsStore& store) {
 bool RecentFiles::Save(SettingsStore& store) const {
   SettingsStore::Entries entries;
   for (int i = 0; i < kSize; ++i) {
-    entries.emplace_back(kRecentFileKeyPrefix + std::to_string(i + 1),
-                         i < static_cast<int>(entries_.size()) ? entries_[static_cast<size_t>(i)]
-                                                               : std::string());
+    entries.emplace_back(
+        kRecentFileKeyPrefix + std::to_string(i + 1),
+        i < static_cast<int>(entries_.size()) ? entries_[static_cast<size_t>(i)] : std::string());
   }
   return store.SetStrings(kSectionRecentFiles, entries);
 }

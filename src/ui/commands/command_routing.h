@@ -11,7 +11,15 @@
 
 namespace veldor::ui {
 
-enum class Level { TopicEditor, TopicList, ErrorList, Document, ProjectWindow, MainWindow, Application };
+enum class Level {
+  TopicEditor,
+  TopicList,
+  ErrorList,
+  Document,
+  ProjectWindow,
+  MainWindow,
+  Application
+};
 
 // The levels a command passes through, in order, for this context.
 std::vector<Level> RoutingChain(const CommandContext& context);

@@ -19,9 +19,9 @@ using Predicate = bool (*)(const CommandContext&);
 
 struct CommandRow {
   CommandId id;
-  const char* name;      // a stable ASCII name, for tests and diagnostics
-  const char* menuText;  // as shown, UTF-8; "\t" separates the shortcut text
-  const char* prompt;    // status-bar prompt, UTF-8 ("" for none)
+  const char* name;                    // a stable ASCII name, for tests and diagnostics
+  const char* menuText;                // as shown, UTF-8; "\t" separates the shortcut text
+  const char* prompt;                  // status-bar prompt, UTF-8 ("" for none)
   std::vector<const char*> shortcuts;  // portable key sequences, first is primary
   Owner owner;
   Predicate enabled;       // availability once the owner claims the command

@@ -48,10 +48,25 @@ void Collect(const std::vector<MenuEntry>& entries, std::vector<CommandId>& out)
 const std::vector<MenuSpec>& ProjectMenus() {
   static const std::vector<MenuSpec> menus = {
       {"&Fichier",
-       {Cmd(C::FileNew), Cmd(C::FileOpen), Cmd(C::FileClose), Cmd(C::FileSave),
-        Cmd(C::FileSaveAs), Sep(), Cmd(C::FilePrint), Cmd(C::FilePrintPreview),
-        Cmd(C::FilePrintSetup), Sep(), Cmd(C::ImportText), Cmd(C::ImportRtf), Sep(),
-        Cmd(C::ExportText), Cmd(C::ExportRtf), Cmd(C::ExportHtml), Sep(), Recent(), Sep(),
+       {Cmd(C::FileNew),
+        Cmd(C::FileOpen),
+        Cmd(C::FileClose),
+        Cmd(C::FileSave),
+        Cmd(C::FileSaveAs),
+        Sep(),
+        Cmd(C::FilePrint),
+        Cmd(C::FilePrintPreview),
+        Cmd(C::FilePrintSetup),
+        Sep(),
+        Cmd(C::ImportText),
+        Cmd(C::ImportRtf),
+        Sep(),
+        Cmd(C::ExportText),
+        Cmd(C::ExportRtf),
+        Cmd(C::ExportHtml),
+        Sep(),
+        Recent(),
+        Sep(),
         Cmd(C::AppExit)}},
       {"&Edit",
        {Cmd(C::EditUndo), Sep(), Cmd(C::TopicCut), Cmd(C::TopicCopy), Cmd(C::TopicPaste), Sep(),
@@ -62,8 +77,8 @@ const std::vector<MenuSpec>& ProjectMenus() {
        {Cmd(C::WindowCascade), Cmd(C::WindowTile), Cmd(C::WindowArrangeIcons), Sep(),
         Cmd(C::WindowTree)}},
       {"Fabrique",
-       {Cmd(C::BuildHelpMap), Sep(), Cmd(C::BuildRtf), Cmd(C::BuildHelpProject),
-        Cmd(C::BuildHelp), Cmd(C::BuildAll), Sep(), Cmd(C::TestHelp)}},
+       {Cmd(C::BuildHelpMap), Sep(), Cmd(C::BuildRtf), Cmd(C::BuildHelpProject), Cmd(C::BuildHelp),
+        Cmd(C::BuildAll), Sep(), Cmd(C::TestHelp)}},
       {"Outils",
        {Sub("&Insert", {Cmd(C::InsertSpecialChar)}),
         Sub("&language",
@@ -71,8 +86,8 @@ const std::vector<MenuSpec>& ProjectMenus() {
              Sub("Basic Wizard", {Cmd(C::BasicWizard), Cmd(C::ShowDoubleReference)}),
              Sub("Delphi Wizard", {Cmd(C::DelphiWizard), Cmd(C::ShowDoubleReference)})}),
         Sep(), Cmd(C::ResourceList), Cmd(C::ChangeDirectory), Sep(),
-        Sub("", {Cmd(C::EditMarkers), Cmd(C::EditButtons), Cmd(C::EditMenu),
-                 Cmd(C::EditMenuItem), Cmd(C::CompleteMenu)})}},
+        Sub("", {Cmd(C::EditMarkers), Cmd(C::EditButtons), Cmd(C::EditMenu), Cmd(C::EditMenuItem),
+                 Cmd(C::CompleteMenu)})}},
       {"Options",
        {Cmd(C::OptionsGeneral), Cmd(C::OptionsProject), Cmd(C::OptionsWindows),
         Sub("Global", {Cmd(C::OptionsGlobalInput)}), Sep(), Cmd(C::OptionsVisualC),
@@ -123,10 +138,9 @@ const ToolbarSpec& OptionsToolbar() {
 }
 
 const ToolbarSpec& ProjectWindowToolbar() {
-  static const ToolbarSpec bar = {
-      "projectToolbar",
-      "Barre Sujets",
-      {Cmd(C::SubjectCut), Cmd(C::SubjectCopy), Cmd(C::SubjectPaste)}};
+  static const ToolbarSpec bar = {"projectToolbar",
+                                  "Barre Sujets",
+                                  {Cmd(C::SubjectCut), Cmd(C::SubjectCopy), Cmd(C::SubjectPaste)}};
   return bar;
 }
 

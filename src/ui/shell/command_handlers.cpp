@@ -23,7 +23,6 @@ TopicEditorView& Editor(T& t) {
   return t.project->editor();
 }
 
-
 template <auto Member>
 void RunHook(T& t) {
   t.project->RunProjectDialog(Hooks().*Member);

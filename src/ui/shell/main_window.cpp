@@ -172,8 +172,8 @@ void MainWindow::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) 
         break;
       }
       case MenuEntry::RecentFiles:
-        for (CommandId id : {CommandId::RecentFile1, CommandId::RecentFile2,
-                             CommandId::RecentFile3, CommandId::RecentFile4}) {
+        for (CommandId id : {CommandId::RecentFile1, CommandId::RecentFile2, CommandId::RecentFile3,
+                             CommandId::RecentFile4}) {
           menu->addAction(Action(id));
         }
         break;
@@ -281,8 +281,7 @@ void MainWindow::UpdateActions() {
     const bool enabled = Resolve(row.id, context).enabled;
     if (action->isEnabled() != enabled) action->setEnabled(enabled);
   }
-  Action(CommandId::ViewToolbar)->setChecked(toolbar("mainToolbar")->isVisible() ||
-                                             isHidden());
+  Action(CommandId::ViewToolbar)->setChecked(toolbar("mainToolbar")->isVisible() || isHidden());
   Action(CommandId::ViewStatusBar)->setChecked(statusBar()->isVisible() || isHidden());
   UpdateMenuBar();
   UpdateTitle();
@@ -318,8 +317,17 @@ QList<ProjectWindow*> MainWindow::Projects() const {
 }
 
 ProjectWindow* MainWindow::AddProjectWindow(std::unique_ptr<CVeldorDoc> doc) {
-  const QString untitled = QString("%1%2").arg(DocumentTemplate::kDocumentName).arg(++untitledCount_);
+  const QString untitled =
+      doc->GetPathName().empty()
+          ? QString("%1%2").arg(DocumentTemplate::kDocumentName).arg(++untitledCount_)
+          : QString();
   auto* project = new ProjectWindow(std::move(doc), untitled);
+  // The project window's own toolbar: the subject clipboard commands.
+  const ToolbarSpec& spec = ProjectWindowToolbar();
+  QToolBar* bar = project->addToolBar(FromUtf8(spec.title));
+  bar->setObjectName(spec.name);
+  bar->setAccessibleName(FromUtf8(spec.title));
+  for (const MenuEntry& e : spec.buttons) bar->addAction(Action(e.id));
   QMdiSubWindow* sub = area_->addSubWindow(project);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowTitle(project->DisplayName());
@@ -330,9 +338,8 @@ ProjectWindow* MainWindow::AddProjectWindow(std::unique_ptr<CVeldorDoc> doc) {
   });
   connect(project, &ProjectWindow::fileSaved, this,
           [this](const QString& path) { AddRecent(ToUtf8(path)); });
-  connect(project, &QObject::destroyed, this, [this] {
-    QTimer::singleShot(0, this, &MainWindow::UpdateActions);
-  });
+  connect(project, &QObject::destroyed, this,
+          [this] { QTimer::singleShot(0, this, &MainWindow::UpdateActions); });
   sub->showMaximized();
   area_->setActiveSubWindow(sub);
   project->editor().topicSelector().setFocus();
@@ -372,8 +379,8 @@ ProjectWindow* MainWindow::OpenProject(const QString& path) {
 }
 
 void MainWindow::OpenWithDialog() {
-  const QString path = QFileDialog::getOpenFileName(this, "Ouvrir", QString(),
-                                                    DocumentTemplate::kFilterName);
+  const QString path =
+      QFileDialog::getOpenFileName(this, "Ouvrir", QString(), DocumentTemplate::kFilterName);
   if (!path.isEmpty()) OpenProject(path);
 }
 

@@ -238,11 +238,10 @@ bool ProjectWindow::SaveTo(const std::string& path) {
 
 bool ProjectWindow::Save() {
   if (doc_->GetPathName().empty()) return SaveAs();
-  if (ChangedOnDisk() &&
-      !ConfirmWithIcon("Le fichier " + doc_->GetPathName() +
-                           " a été modifié par ailleurs depuis son ouverture.\n"
-                           "Le remplacer par le projet en cours?",
-                       "", MessageIcon::Warning)) {
+  if (ChangedOnDisk() && !ConfirmWithIcon("Le fichier " + doc_->GetPathName() +
+                                              " a été modifié par ailleurs depuis son ouverture.\n"
+                                              "Le remplacer par le projet en cours?",
+                                          "", MessageIcon::Warning)) {
     return false;
   }
   return SaveTo(doc_->GetPathName());
@@ -319,16 +318,12 @@ void ProjectWindow::RunBuild(CommandId command) {
   connect(buildThread_, &QThread::finished, this, [this, copy, errors] {
     buildThread_->deleteLater();
     buildThread_ = nullptr;
-    const std::string shown = model_.topicIndex() >= 0
-                                  ? model_.topicNames()[static_cast<size_t>(model_.topicIndex())]
-                                  : std::string();
     TakeBuildResult(*doc_, *copy);
     errors_ = *errors;
     building_ = false;
     topicList_->setEnabled(true);
     editor_->setEnabled(true);
     AfterProjectChange();
-    if (!shown.empty()) editor_->ShowTopic(shown, false, -1);
     ShowErrors();
     emit stateChanged();
   });
@@ -373,23 +368,28 @@ void ProjectWindow::RunSearch(const std::string& text, bool caseSensitive) {
 // --- Exchange ----------------------------------------------------------------
 
 void ProjectWindow::AfterProjectChange() {
-  editor_->Refresh();
+  // The topic shown stays shown when it is still listed.
+  const int shown = model_.topicIndex();
+  const std::string name =
+      shown >= 0 ? model_.topicNames()[static_cast<size_t>(shown)] : std::string();
+  model_.Refresh();
+  if (!name.empty()) model_.SelectTopicByName(name);
+  editor_->Sync();
   setWindowTitle(DisplayName());
   emit stateChanged();
 }
 
 void ProjectWindow::ExportText() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, "Exporte fichier texte", DialogDirectory(*doc_) + "/export.txt",
-      "Fichier texte (*.txt)");
+  const QString path =
+      QFileDialog::getSaveFileName(this, "Exporte fichier texte",
+                                   DialogDirectory(*doc_) + "/export.txt", "Fichier texte (*.txt)");
   if (path.isEmpty()) return;
   WaitCursor wait;
   ::veldor::ExportText(*doc_, ToUtf8(path));
 }
 
 void ProjectWindow::ExportRtf() {
-  QFileDialog dialog(this, "Selection fichier rtf", DialogDirectory(*doc_),
-                     "Fichier RTF (*.rtf)");
+  QFileDialog dialog(this, "Selection fichier rtf", DialogDirectory(*doc_), "Fichier RTF (*.rtf)");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("rtf");
   dialog.selectFile("export.rtf");
@@ -402,8 +402,8 @@ void ProjectWindow::ExportRtf() {
 }
 
 void ProjectWindow::ExportHtml() {
-  const QString dir = QFileDialog::getExistingDirectory(this, "Exporte fichiers HTML",
-                                                        DialogDirectory(*doc_));
+  const QString dir =
+      QFileDialog::getExistingDirectory(this, "Exporte fichiers HTML", DialogDirectory(*doc_));
   if (dir.isEmpty()) return;
   WaitCursor wait;
   if (!::veldor::ExportHtml(*doc_, ToUtf8(dir))) {
@@ -414,8 +414,8 @@ void ProjectWindow::ExportHtml() {
 void ProjectWindow::ImportText() {
   SettingsStore& store = SettingsStore::Instance();
   ImportTags tags = LoadImportTags(store);
-  const QString path = QFileDialog::getOpenFileName(
-      this, "Importe Texte", DialogDirectory(*doc_), "Fichier texte (*.txt);;Tous (*)");
+  const QString path = QFileDialog::getOpenFileName(this, "Importe Texte", DialogDirectory(*doc_),
+                                                    "Fichier texte (*.txt);;Tous (*)");
   if (path.isEmpty()) return;
   tags.fileName = ToModel(path);
   SaveImportTags(store, tags);
@@ -442,7 +442,8 @@ void ProjectWindow::RunWizard(bool delphi) {
   if (path.isEmpty()) return;
   WizardReport report;
   const std::string file = ToUtf8(path);
-  const bool ok = delphi ? RunDelphiWizard(*doc_, file, &report) : RunVbWizard(*doc_, file, &report);
+  const bool ok =
+      delphi ? RunDelphiWizard(*doc_, file, &report) : RunVbWizard(*doc_, file, &report);
   if (!ok && !report.error.empty()) {
     Messages().Message(report.error, "", MessageIcon::Error);
   }

@@ -13,8 +13,9 @@ namespace veldor::ui {
 namespace {
 
 void SortUnique(std::vector<int>& rows, int count) {
-  rows.erase(std::remove_if(rows.begin(), rows.end(), [count](int r) { return r < 0 || r >= count; }),
-             rows.end());
+  rows.erase(
+      std::remove_if(rows.begin(), rows.end(), [count](int r) { return r < 0 || r >= count; }),
+      rows.end());
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
 }

@@ -21,8 +21,7 @@ uint32_t Le32(const std::string& b, size_t at) {
          static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
 }
 uint16_t Le16(const std::string& b, size_t at) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) |
-                               static_cast<uint8_t>(b[at + 1]) << 8);
+  return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
 }
 
 void Report(const char* text) {
@@ -112,8 +111,7 @@ bool CDib::FromArchive(std::string_view record) {
   return ReadFromBytes(std::string(record.substr(6, Le32(head, 2))));
 }
 
-std::string ImageFileOfSubject(const std::string& storedName,
-                               const std::string& projectDirectory) {
+std::string ImageFileOfSubject(const std::string& storedName, const std::string& projectDirectory) {
   if (storedName.empty()) return "";
   const std::string path = IsAbsolutePath(storedName) || projectDirectory.empty()
                                ? storedName

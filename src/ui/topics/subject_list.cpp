@@ -33,7 +33,8 @@ QVariant SubjectListModel::data(const QModelIndex& index, int role) const {
   return {};
 }
 
-SubjectRowDelegate::SubjectRowDelegate(SubjectList* list) : QStyledItemDelegate(list), list_(list) {}
+SubjectRowDelegate::SubjectRowDelegate(SubjectList* list)
+    : QStyledItemDelegate(list), list_(list) {}
 
 void SubjectRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -50,8 +51,8 @@ QSize SubjectRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelInde
   const int width = list_->viewport()->width();
   if (topic == nullptr || index.row() >= topic->subjectCount()) return QSize(width, 1);
   const QImage* image = list_->ImageOfRow(index.row());
-  return QSize(width, RowHeight(*topic->GetSubject(index.row()), width,
-                                image ? image->size() : QSize()));
+  return QSize(width,
+               RowHeight(*topic->GetSubject(index.row()), width, image ? image->size() : QSize()));
 }
 
 SubjectList::SubjectList(QWidget* parent) : QListView(parent) {

@@ -10,7 +10,16 @@ class CTopic;
 
 namespace veldor::ui {
 
-enum class PopupAction { ToggleMarkers, ToggleImages, Edit, GoToTarget, Separator, Cut, Copy, Paste };
+enum class PopupAction {
+  ToggleMarkers,
+  ToggleImages,
+  Edit,
+  GoToTarget,
+  Separator,
+  Cut,
+  Copy,
+  Paste
+};
 
 struct PopupItem {
   PopupAction action;

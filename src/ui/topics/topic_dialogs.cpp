@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/settings_store.h"
 #include "ui/app/ui_text.h"
 #include "ui/topics/deleted_topics.h"
 #include "ui/topics/word_search.h"
-#include "platform/settings_store.h"
 
 namespace veldor::ui {
 

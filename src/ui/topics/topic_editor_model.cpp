@@ -87,9 +87,11 @@ CTopic* TopicEditorModel::selectedTopic() const {
 void TopicEditorModel::ShowTopic(const std::string& name, bool withChapter, int subject) {
   int chapter = 0;
   if (withChapter) {
-    if (const CTopic* topic = doc_.FindTopic(name)) {
-      chapter = std::max(0, FindByPrefix(chapters_, topic->chapter));
+    const CTopic* topic = doc_.FindTopic(name);
+    for (int i = 0; topic == nullptr && i < doc_.topicCount(); ++i) {
+      if (EqualsIgnoreCase(doc_.GetTopic(i)->GetName(), name)) topic = doc_.GetTopic(i);
     }
+    if (topic != nullptr) chapter = std::max(0, FindByPrefix(chapters_, topic->chapter));
   }
   SelectChapter(chapter);
   SelectTopicByName(name);

@@ -9,14 +9,14 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "helpbuild/error_list.h"
 #include "model/document.h"
 #include "platform/messages.h"
-#include "ui/commands/command_context.h"
 #include "platform/paths.h"
 #include "platform/settings_store.h"
-#include "helpbuild/error_list.h"
 #include "ui/app/clipboards.h"
 #include "ui/app/ui_text.h"
+#include "ui/commands/command_context.h"
 #include "ui/shell/editor_hooks.h"
 #include "ui/topics/subject_list.h"
 #include "ui/topics/subject_popup.h"
@@ -319,10 +319,9 @@ void TopicEditorView::ExchangeSubjects() {
 
 void TopicEditorView::ShowPopup(const QPoint& globalPos) {
   QMenu menu(this);
-  const auto items = SubjectPopupItems(model_.selectedTopic(), model_.selectedSubjects(),
-                                       SharedClipboards().subjects.Count(),
-                                       subjects_->options().showMarkers,
-                                       subjects_->options().showImages);
+  const auto items = SubjectPopupItems(
+      model_.selectedTopic(), model_.selectedSubjects(), SharedClipboards().subjects.Count(),
+      subjects_->options().showMarkers, subjects_->options().showImages);
   for (const PopupItem& item : items) {
     if (item.action == PopupAction::Separator) {
       menu.addSeparator();

@@ -16,9 +16,8 @@ TopicListView::TopicListView(TopicEditorView& editor, QWidget* parent)
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setUniformItemSizes(true);
   connect(&editor_, &TopicEditorView::topicsListed, this, &TopicListView::Fill);
-  connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    editor_.ShowTopic(ToModel(item->text()), false, -1);
-  });
+  connect(this, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { editor_.ShowTopic(ToModel(item->text()), false, -1); });
   Fill();
 }
 
