@@ -10,7 +10,7 @@ trap 'rm -rf "$demo"' EXIT
 cp -r "$build/examples/demo/." "$demo/"
 mkdir -p "$(dirname "$out")"
 export VELDOR_INI="$demo/VELDOR.INI"
-xvfb-run -a -s "-screen 0 1100x760x24" sh -c "
+XDG_RUNTIME_DIR=$demo xvfb-run -a -s "-screen 0 1000x720x24" sh -c "
   \"$build/bin/veldor\" \"$demo/DEMO.ehe\" &
   pid=\$!
   sleep \${VELDOR_SCREENSHOT_DELAY:-4}

@@ -109,7 +109,13 @@ MainWindow::MainWindow(StartupState state, QWidget* parent)
   UpdateActions();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The area and the project windows signal while they are torn down.
+  idle_->stop();
+  disconnect(qApp, nullptr, this, nullptr);
+  disconnect(area_, nullptr, this, nullptr);
+  for (ProjectWindow* p : Projects()) disconnect(p, nullptr, this, nullptr);
+}
 
 void MainWindow::CreateActions() {
   for (const CommandRow& row : CommandTable()) {
