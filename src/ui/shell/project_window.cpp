@@ -98,7 +98,6 @@ ProjectWindow::ProjectWindow(std::unique_ptr<CVeldorDoc> doc, const QString& unt
                              QWidget* parent)
     : QMainWindow(parent), doc_(std::move(doc)), model_(*doc_), untitledName_(untitledName) {
   setObjectName("projectWindow");
-  setAttribute(Qt::WA_DeleteOnClose);
   editor_ = new TopicEditorView(model_, this);
   topicList_ = new TopicListView(*editor_, this);
   errorList_ = new ErrorListView(this);

@@ -7,7 +7,10 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QTest>
+
 #include <filesystem>
+#include "model/subject.h"
+#include "model/topic.h"
 
 #include "model/app_settings.h"
 #include "model/document.h"
@@ -193,6 +196,59 @@ TEST_F(EditorWindowTest, AFileThatIsNotAProjectIsRefusedWithAMessage) {
   ASSERT_FALSE(messages_.messages.empty());
   EXPECT_EQ(messages_.messages.back().text.rfind("L'ouverture du document a échoué.", 0), 0u);
   EXPECT_TRUE(window_->Projects().isEmpty());
+}
+
+// The topic and subject dialogs plug in through their hooks.
+class HookedDialogsTest : public EditorWindowTest {
+ protected:
+  HookedDialogsTest() {
+    Hooks().editTopic = [this](QWidget*, CVeldorDoc&, CTopic& topic) {
+      ++topicDialogs_;
+      topic.SetName(topic.GetName().empty() ? "NOUVEAU" : topic.GetName() + "_2");
+      return true;
+    };
+    Hooks().chooseSubjectType = [](QWidget*) { return static_cast<int>(kTypeJump); };
+    Hooks().editSubject = [this](QWidget*, CVeldorDoc&, CTypeEdit& subject) {
+      ++subjectDialogs_;
+      subject.text = "dialog";
+      return true;
+    };
+  }
+  ~HookedDialogsTest() override { Hooks() = EditorHooks(); }
+  int topicDialogs_ = 0;
+  int subjectDialogs_ = 0;
+};
+
+TEST_F(HookedDialogsTest, TopicsAndSubjectsAreAddedAndEditedThroughTheDialogs) {
+  ProjectWindow* project = window_->OpenProject(demo_);
+  ASSERT_NE(project, nullptr);
+  TopicEditorView& editor = project->editor();
+  const int topics = project->document().topicCount();
+  editor.AddTopic();
+  EXPECT_EQ(project->document().topicCount(), topics + 1);
+  EXPECT_EQ(editor.model().selectedTopic()->GetName(), "NOUVEAU");
+  EXPECT_EQ(editor.topicSelector().currentText(), "NOUVEAU");
+
+  editor.AddSubject(false);
+  ASSERT_EQ(editor.model().selectedTopic()->subjectCount(), 1);
+  EXPECT_EQ(editor.model().selectedTopic()->GetSubject(0)->typeCode, kTypeJump);
+  EXPECT_EQ(editor.subjectList().model()->rowCount(), 1);
+  editor.AddSubject(true);  // before the selected one
+  EXPECT_EQ(editor.model().selectedTopic()->subjectCount(), 2);
+  EXPECT_EQ(editor.model().caret(), 0);
+
+  // Enter in the topic selector edits the topic, in the subject list the subject.
+  window_->show();
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  editor.topicSelector().setFocus();
+  QTest::keyClick(&editor.topicSelector(), Qt::Key_Return);
+  EXPECT_EQ(topicDialogs_, 2);
+  EXPECT_EQ(editor.model().selectedTopic()->GetName(), "NOUVEAU_2");
+  editor.subjectList().setFocus();
+  QTest::keyClick(&editor.subjectList(), Qt::Key_Return);
+  EXPECT_EQ(subjectDialogs_, 3);
+  EXPECT_TRUE(project->document().IsModified());
 }
 
 }  // namespace
