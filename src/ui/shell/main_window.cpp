@@ -422,10 +422,14 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) {
+  OpenDroppedFiles(event->mimeData()->urls());
+  event->acceptProposedAction();
+}
+
+void MainWindow::OpenDroppedFiles(const QList<QUrl>& urls) {
+  for (const QUrl& url : urls) {
     if (url.isLocalFile()) OpenProject(url.toLocalFile());
   }
-  event->acceptProposedAction();
 }
 
 void MainWindow::PrintSetup() {

@@ -18,6 +18,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
+class QUrl;
 class QToolBar;
 
 namespace veldor {
@@ -37,6 +38,8 @@ class MainWindow : public QMainWindow {
   // Opens a project file (or shows its window when it is already open).
   ProjectWindow* OpenProject(const QString& path);
   ProjectWindow* NewProject();
+  // Files dropped on the window: each local file is opened in turn.
+  void OpenDroppedFiles(const QList<QUrl>& urls);
   ProjectWindow* ActiveProject() const;
   QList<ProjectWindow*> Projects() const;
 

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QTest>
+#include <QUrl>
 
 #include <filesystem>
 #include "model/subject.h"
@@ -188,6 +190,23 @@ TEST_F(EditorWindowTest, SavingOverAFileChangedOnDiskAsksFirst) {
   EXPECT_TRUE(project->Save());  // no longer changed elsewhere: no question
   EXPECT_EQ(messages_.confirmations.size(), 2u);
   EXPECT_EQ(window_->recentFiles().Entries().front(), dir_ / "DEMO.ehe");
+}
+
+TEST_F(EditorWindowTest, DroppedFilesOpenInTurnAndClosingTheLastBringsBackTheReducedMenu) {
+  std::filesystem::copy_file(VELDOR_DEMO_EHE, dir_ / "SECOND.ehe");
+  window_->OpenDroppedFiles({QUrl::fromLocalFile(demo_),
+                             QUrl::fromLocalFile(QString::fromStdString(dir_ / "SECOND.ehe"))});
+  ASSERT_EQ(window_->Projects().size(), 2);
+  EXPECT_EQ(window_->ActiveProject()->DisplayName(), "SECOND.ehe");
+  EXPECT_EQ(window_->recentFiles().Entries().size(), 2u);
+
+  window_->Execute(C::FileClose);
+  window_->Execute(C::FileClose);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window_->Projects().isEmpty());
+  window_->UpdateActions();
+  EXPECT_TRUE(window_->ReducedMenuShown());
 }
 
 TEST_F(EditorWindowTest, AFileThatIsNotAProjectIsRefusedWithAMessage) {

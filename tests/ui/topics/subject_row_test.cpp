@@ -69,6 +69,33 @@ TEST(SubjectRow, SelectedRowCarriesARedBar) {
   EXPECT_NE(canvas.pixelColor(50, 29), QColor(Qt::red));
 }
 
+TEST(SubjectRow, BackgroundAndMarkersFollowTheSubjectAndTheSettings) {
+  auto paint = [](const CTypeEdit& s, bool markers) {
+    QImage canvas(200, 30, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    RowOptions options;
+    options.showMarkers = markers;
+    options.colours.window = QColor(255, 255, 200);
+    options.colours.nonScroll = QColor(200, 255, 255);
+    PaintSubjectRow(painter, QRect(0, 0, 200, 30), s, nullptr, options);
+    return canvas;
+  };
+  auto text = Text("");
+  EXPECT_EQ(paint(*text, true).pixelColor(150, 20), QColor(255, 255, 200));
+  text->flags |= kFlagNonScroll;
+  EXPECT_EQ(paint(*text, true).pixelColor(150, 20), QColor(200, 255, 255));
+
+  auto jump = CTypeEdit::CreateSubject(kTypeJump);
+  jump->text = "";
+  for (int action : {kActionSaut, kActionSon, kActionPopup}) {
+    jump->action = action;
+    EXPECT_NE(paint(*jump, true).pixelColor(1, 1), QColor(255, 255, 200)) << action;
+    EXPECT_EQ(paint(*jump, false).pixelColor(1, 1), QColor(255, 255, 200)) << action;
+  }
+  jump->action = kActionImprime;  // no marker for the other kinds
+  EXPECT_EQ(paint(*jump, true).pixelColor(1, 1), QColor(255, 255, 200));
+}
+
 std::string TinyBitmap() {
   QImage image(3, 2, QImage::Format_RGB32);
   image.fill(Qt::blue);
