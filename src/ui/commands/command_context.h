@@ -42,6 +42,9 @@ struct CommandContext {
   int language = 0;  // the project's development language (0 Visual C++)
   bool vcLinkChangesAllowed = false;
   bool treeOpen = false;
+  // The active window is the project's tree window: its own commands
+  // come first.
+  bool treeWindowActive = false;
   uint32_t features = 0;  // the hooks that are set
 };
 

@@ -82,6 +82,10 @@ enum class CommandId {
   // Panes of a project window
   NextPane,
   PreviousPane,
+  // The tree window's own menu
+  TreeRefresh,
+  TreeExpandAll,
+  TreeCollapseAll,
   Count_
 };
 

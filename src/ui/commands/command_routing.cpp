@@ -7,12 +7,18 @@ std::vector<Level> RoutingChain(const CommandContext& context) {
   Level pane = Level::TopicEditor;
   if (context.activePane == Pane::TopicList) pane = Level::TopicList;
   if (context.activePane == Pane::ErrorList) pane = Level::ErrorList;
+  if (context.treeWindowActive) {
+    return {Level::TreeWindow, Level::Document, Level::ProjectWindow, Level::MainWindow,
+            Level::Application};
+  }
   return {pane, Level::Document, Level::ProjectWindow, Level::MainWindow, Level::Application};
 }
 
 bool Claims(Level level, CommandId id) {
   const Owner owner = CommandRowOf(id).owner;
   switch (level) {
+    case Level::TreeWindow:
+      return owner == Owner::TreeWindow;
     case Level::TopicEditor:
       return owner == Owner::TopicEditor;
     case Level::TopicList:

@@ -12,6 +12,7 @@
 namespace veldor::ui {
 
 enum class Level {
+  TreeWindow,
   TopicEditor,
   TopicList,
   ErrorList,

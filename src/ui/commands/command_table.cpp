@@ -40,6 +40,9 @@ bool HelpMapAllowed(const CommandContext& c) {
 bool TreeClosed(const CommandContext& c) {
   return !c.treeOpen;
 }
+bool TreeShown(const CommandContext& c) {
+  return c.treeOpen;
+}
 bool LanguageVisualC(const CommandContext& c) {
   return c.language == 0;
 }
@@ -482,6 +485,30 @@ std::vector<CommandRow> BuildTable() {
        {"Shift+F6"},
        O::ProjectWindow,
        HasProject},
+      {C::TreeRefresh,
+       "TreeRefresh",
+       "&Rafraichir",
+       "Rafraichit l'arbre",
+       {},
+       O::TreeWindow,
+       TreeShown,
+       kFeatureTreeWindow},
+      {C::TreeExpandAll,
+       "TreeExpandAll",
+       "&Ouvre tout",
+       "Ouvre tout l'arbre",
+       {},
+       O::TreeWindow,
+       TreeShown,
+       kFeatureTreeWindow},
+      {C::TreeCollapseAll,
+       "TreeCollapseAll",
+       "",
+       "ferme tout l'arbre",
+       {},
+       O::TreeWindow,
+       Never,
+       kFeatureTreeWindow},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
     if (static_cast<size_t>(rows[i].id) != i) throw std::logic_error("command table out of order");

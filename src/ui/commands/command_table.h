@@ -13,7 +13,7 @@ namespace veldor::ui {
 
 // Who carries out a command. The topic editor is the active pane of a
 // project window; the topic list carries out two of its commands itself.
-enum class Owner { TopicEditor, Document, ProjectWindow, MainWindow, Application };
+enum class Owner { TreeWindow, TopicEditor, Document, ProjectWindow, MainWindow, Application };
 
 using Predicate = bool (*)(const CommandContext&);
 

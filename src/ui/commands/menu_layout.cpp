@@ -144,6 +144,18 @@ const ToolbarSpec& ProjectWindowToolbar() {
   return bar;
 }
 
+const std::vector<MenuSpec>& TreeWindowMenus() {
+  static const std::vector<MenuSpec> menus = {
+      {"&Options", {Cmd(C::TreeRefresh), Cmd(C::TreeExpandAll), Cmd(C::TreeCollapseAll)}}};
+  return menus;
+}
+
+const ToolbarSpec& TreeWindowToolbar() {
+  static const ToolbarSpec bar = {
+      "treeToolbar", "Barre Arbre", {Cmd(C::TreeRefresh), Cmd(C::TreeExpandAll)}};
+  return bar;
+}
+
 std::vector<CommandId> CommandsInMenus(const std::vector<MenuSpec>& menus) {
   std::vector<CommandId> out;
   for (const MenuSpec& m : menus) Collect(m.entries, out);

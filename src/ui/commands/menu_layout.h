@@ -35,6 +35,9 @@ const ToolbarSpec& MainToolbar();
 const ToolbarSpec& BuildToolbar();
 const ToolbarSpec& OptionsToolbar();
 const ToolbarSpec& ProjectWindowToolbar();
+// The tree window's menu bar and toolbar.
+const std::vector<MenuSpec>& TreeWindowMenus();
+const ToolbarSpec& TreeWindowToolbar();
 
 // Every command that some menu of `menus` names (submenus included).
 std::vector<CommandId> CommandsInMenus(const std::vector<MenuSpec>& menus);

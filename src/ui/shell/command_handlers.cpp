@@ -100,6 +100,8 @@ const std::vector<std::pair<CommandId, CommandHandler>>& Handlers() {
       {C::ExchangeSubjects, [](T& t) { Editor(t).ExchangeSubjects(); }},
       {C::NextPane, [](T& t) { t.project->MovePane(true); }},
       {C::PreviousPane, [](T& t) { t.project->MovePane(false); }},
+      {C::TreeRefresh, [](T& t) { Hooks().treeCommand(*t.project, C::TreeRefresh); }},
+      {C::TreeExpandAll, [](T& t) { Hooks().treeCommand(*t.project, C::TreeExpandAll); }},
   };
   return handlers;
 }

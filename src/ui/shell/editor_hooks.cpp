@@ -12,7 +12,7 @@ EditorHooks& Hooks() {
 uint32_t HookedFeatures() {
   const EditorHooks& h = Hooks();
   uint32_t f = 0;
-  if (h.openTree) f |= kFeatureTreeWindow;
+  if (h.openTree && h.treeCommand) f |= kFeatureTreeWindow;
   if (h.editTopic) f |= kFeatureTopicDialog;
   if (h.chooseSubjectType && h.editSubject) f |= kFeatureSubjectDialogs;
   if (h.exchangeSubjects) f |= kFeatureSubjectExchange;

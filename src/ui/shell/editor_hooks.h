@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/commands/command_ids.h"
+
 class QWidget;
 
 namespace veldor {
@@ -28,9 +30,13 @@ struct EditorHooks {
   std::function<bool(QWidget* parent, CVeldorDoc& doc, CTypeEdit& subject)> editSubject;
   // The subject exchange dialog; true when it changed the project.
   std::function<bool(QWidget* parent, CVeldorDoc& doc)> exchangeSubjects;
-  // Opens the project tree window of `window`, which calls
-  // ProjectWindow::SetTreeOpen(false) when it closes.
+  // Opens the project tree window of `window`: the tree window calls
+  // ProjectWindow::SetTreeWindow(itself) when it opens and
+  // SetTreeWindow(nullptr) when it closes. Its menu and toolbar take the
+  // main window's actions of TreeWindowMenus()/TreeWindowToolbar()
+  // (MainWindow::Action), which run `treeCommand` while it is active.
   std::function<void(ProjectWindow& window)> openTree;
+  std::function<void(ProjectWindow& window, CommandId command)> treeCommand;
   // The resource lists, image directory change, markers and buttons of a
   // project; true when the project changed.
   std::function<bool(QWidget* parent, CVeldorDoc& doc)> resourceList;

@@ -276,7 +276,7 @@ CommandContext MainWindow::CurrentContext() const {
   c.subjectClipboardCount = SharedClipboards().subjects.Count();
   c.features = HookedFeatures();
   for (ProjectWindow* p : Projects()) c.buildRunning = c.buildRunning || p->building();
-  if (ProjectWindow* project = ActiveProject()) project->FillContext(c);
+  if (ProjectWindow* project = CommandProject()) project->FillContext(c);
   return c;
 }
 
@@ -298,7 +298,7 @@ void MainWindow::Execute(CommandId id) {
   if (!Resolve(id, context).enabled) return;
   CommandHandler handler = HandlerOf(id);
   if (handler == nullptr) return;
-  CommandTargets targets{*this, ActiveProject()};
+  CommandTargets targets{*this, CommandProject()};
   handler(targets);
   UpdateActions();
 }
@@ -312,6 +312,13 @@ ProjectWindow* MainWindow::ActiveProject() const {
     if (!list.isEmpty()) sub = list.last();
   }
   return ProjectOf(sub);
+}
+
+ProjectWindow* MainWindow::CommandProject() const {
+  for (ProjectWindow* p : Projects()) {
+    if (p->treeWindow() != nullptr && p->treeWindow()->isActiveWindow()) return p;
+  }
+  return ActiveProject();
 }
 
 QList<ProjectWindow*> MainWindow::Projects() const {

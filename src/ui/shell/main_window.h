@@ -41,6 +41,9 @@ class MainWindow : public QMainWindow {
   // Files dropped on the window: each local file is opened in turn.
   void OpenDroppedFiles(const QList<QUrl>& urls);
   ProjectWindow* ActiveProject() const;
+  // The project commands act on: the one whose tree window is the active
+  // window, else the active project window.
+  ProjectWindow* CommandProject() const;
   QList<ProjectWindow*> Projects() const;
 
   // The context the availability of commands is computed from.

@@ -181,13 +181,13 @@ void ProjectWindow::MovePane(bool forward) {
   }
 }
 
-void ProjectWindow::SetTreeOpen(bool open) {
-  treeOpen_ = open;
+void ProjectWindow::SetTreeWindow(QWidget* tree) {
+  treeWindow_ = tree;
   emit stateChanged();
 }
 
 void ProjectWindow::OpenTree() {
-  if (treeOpen_ || !Hooks().openTree) return;
+  if (treeOpen() || !Hooks().openTree) return;
   Hooks().openTree(*this);
 }
 
@@ -198,7 +198,8 @@ void ProjectWindow::FillContext(CommandContext& c) const {
   c.buildRunning = c.buildRunning || building_;
   c.language = doc_->devLinkKind;
   c.vcLinkChangesAllowed = doc_->allowVcLinkChanges != 0;
-  c.treeOpen = treeOpen_;
+  c.treeOpen = treeOpen();
+  c.treeWindowActive = treeWindow_ != nullptr && treeWindow_->isActiveWindow();
 }
 
 // --- Files -------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -49,9 +50,10 @@ class ProjectWindow : public QMainWindow {
   bool PaneOf(const QWidget* widget, Pane* pane) const;
 
   bool building() const { return building_; }
-  bool treeOpen() const { return treeOpen_; }
-  // Called by the tree window when it opens and closes.
-  void SetTreeOpen(bool open);
+  bool treeOpen() const { return treeWindow_ != nullptr; }
+  QWidget* treeWindow() const { return treeWindow_; }
+  // Called by the tree window when it opens (itself) and closes (nullptr).
+  void SetTreeWindow(QWidget* tree);
   void OpenTree();
 
   // Fills the project-dependent part of a command context.
@@ -109,7 +111,7 @@ class ProjectWindow : public QMainWindow {
   QSplitter* topBottom_;
   Pane activePane_ = Pane::TopicEditor;
   bool building_ = false;
-  bool treeOpen_ = false;
+  QPointer<QWidget> treeWindow_;
   QThread* buildThread_ = nullptr;
   int64_t diskTime_ = 0;
   int64_t diskSize_ = -1;

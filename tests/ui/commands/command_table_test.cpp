@@ -49,11 +49,11 @@ TEST(CommandTable, ShortcutTextOfTheMenuMatchesThePrimaryKey) {
 
 TEST(CommandTable, EveryMenuAndToolbarEntryHasARowAndEveryRunnableRowAHandler) {
   std::set<CommandId> placed;
-  for (const auto* menus : {&ProjectMenus(), &ReducedMenus()}) {
+  for (const auto* menus : {&ProjectMenus(), &ReducedMenus(), &TreeWindowMenus()}) {
     for (CommandId id : CommandsInMenus(*menus)) placed.insert(id);
   }
-  for (const ToolbarSpec* bar :
-       {&MainToolbar(), &BuildToolbar(), &OptionsToolbar(), &ProjectWindowToolbar()}) {
+  for (const ToolbarSpec* bar : {&MainToolbar(), &BuildToolbar(), &OptionsToolbar(),
+                                 &ProjectWindowToolbar(), &TreeWindowToolbar()}) {
     for (const MenuEntry& e : bar->buttons) {
       if (e.kind == MenuEntry::Command) placed.insert(e.id);
     }
@@ -199,6 +199,21 @@ TEST(CommandRouting, OffersACommandToThePaneFirstThenUpwards) {
 
   EXPECT_EQ(RoutingChain(CommandContext{}),
             (std::vector<Level>{Level::MainWindow, Level::Application}));
+}
+
+TEST(CommandRouting, TheActiveTreeWindowTakesItsOwnCommandsFirst) {
+  CommandContext c = OneProject(2);
+  c.treeOpen = true;
+  EXPECT_FALSE(Resolve(C::TreeRefresh, c).claimed);  // the topic editor is active
+  c.treeWindowActive = true;
+  EXPECT_EQ(RoutingChain(c).front(), Level::TreeWindow);
+  EXPECT_TRUE(Resolve(C::TreeRefresh, c).enabled);
+  EXPECT_TRUE(Resolve(C::TreeExpandAll, c).enabled);
+  EXPECT_FALSE(Resolve(C::TreeCollapseAll, c).enabled);
+  EXPECT_FALSE(Resolve(C::TopicCopy, c).claimed);
+  EXPECT_TRUE(Resolve(C::BuildAll, c).enabled);  // the document's commands stay
+  c.features &= ~kFeatureTreeWindow;
+  EXPECT_FALSE(Resolve(C::TreeRefresh, c).enabled);
 }
 
 TEST(CommandRouting, ADisabledClaimantDoesNotPassTheCommandOn) {
