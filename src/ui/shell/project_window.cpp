@@ -331,9 +331,10 @@ void ProjectWindow::RunBuild(CommandId command) {
 }
 
 void ProjectWindow::WaitForBuild() {
+  // The worker may be waiting for a message box on this thread: keep
+  // serving events while waiting for it.
   while (buildThread_ != nullptr) {
-    buildThread_->wait();
-    QCoreApplication::sendPostedEvents();
+    buildThread_->wait(20);
     QCoreApplication::processEvents();
   }
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRect>
+#include <filesystem>
 
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -38,6 +39,12 @@ void CDib::Reset() {
 
 bool CDib::Read(const std::string& path) {
   Reset();
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (!error && size > kMaxFileSize) {
+    Report("Unable to allocate DIB memory");
+    return false;
+  }
   std::string bytes;
   if (!ReadFile(path, bytes)) {
     Report("Read error");

@@ -15,6 +15,9 @@ namespace veldor::ui {
 class CDib {
  public:
   static constexpr uint16_t kArchiveMark = 0x4142;
+  // Larger files are refused ("Unable to allocate DIB memory"): no help
+  // bitmap comes near it, and reading one would stall the subject list.
+  static constexpr uintmax_t kMaxFileSize = 64u * 1024 * 1024;
 
   // Reads a file; "Read error" / "Invalid bitmap file" on failure.
   bool Read(const std::string& path);

@@ -158,6 +158,23 @@ TEST_F(EditorWindowTest, ABuildRunsInTheBackgroundWithItsCommandsDisabled) {
   EXPECT_EQ(project->editor().model().selectedTopic()->GetName(), shown);
 }
 
+TEST_F(EditorWindowTest, AFullBuildWithoutACompilerReportsItAndKeepsTheProject) {
+  ProjectWindow* project = window_->OpenProject(demo_);
+  ASSERT_NE(project, nullptr);
+  const int topics = project->document().topicCount();
+  window_->Execute(C::BuildAll);
+  project->WaitForBuild();
+  bool reported = false;
+  for (const auto& m : messages_.messages) {
+    reported = reported || m.text.find("compilateur") != std::string::npos;
+  }
+  EXPECT_TRUE(reported);
+  EXPECT_TRUE(FileExists(dir_ / "DEMO.HPJ"));
+  EXPECT_EQ(project->document().topicCount(), topics);
+  EXPECT_EQ(project->editor().topicSelector().count(), topics);
+  EXPECT_TRUE(Enabled(C::TestHelp));
+}
+
 TEST_F(EditorWindowTest, ASearchLineLeadsToItsTopicAndSubject) {
   ProjectWindow* project = window_->OpenProject(demo_);
   ASSERT_NE(project, nullptr);

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <filesystem>
 #include <string>
 
 #include "model/subject.h"
@@ -129,6 +130,12 @@ TEST(Dib, ReadsBitmapsAndReportsWhatItRejects) {
   EXPECT_EQ(messages.messages.back().text, "Invalid DIB archive");
   EXPECT_FALSE(copy.Read("/nonexistent/none.bmp"));
   EXPECT_EQ(messages.messages.back().text, "Read error");
+
+  TempDirectory dir;  // a huge file is refused before it is read
+  WriteFile(dir / "huge.bmp", "BM");
+  std::filesystem::resize_file(dir / "huge.bmp", CDib::kMaxFileSize + 1);
+  EXPECT_FALSE(copy.Read(dir / "huge.bmp"));
+  EXPECT_EQ(messages.messages.back().text, "Unable to allocate DIB memory");
 }
 
 TEST(Dib, ImageFileFallsBackFromTheStoredExtensionToBmpThenDib) {
