@@ -347,6 +347,7 @@ ProjectWindow* MainWindow::AddProjectWindow(std::unique_ptr<CVeldorDoc> doc) {
   sub->setAccessibleName(project->DisplayName());
   connect(project, &ProjectWindow::stateChanged, this, [this, sub, project] {
     sub->setWindowTitle(project->DisplayName());
+    sub->setAccessibleName(project->DisplayName());
     UpdateActions();
   });
   connect(project, &ProjectWindow::fileSaved, this,
