@@ -189,6 +189,7 @@ TEST_F(ProjectJsonTest, CapacitiesAreEnforced) {
            R"(, "topics": [{"subjects": )" + many(R"({"typeCode": 3})", 256) + "}]}");
   EXPECT_EQ(doc->windows.count(), 10);
   EXPECT_EQ(doc->globals.count(), 512);
+  ASSERT_EQ(doc->topicCount(), 1);
   EXPECT_EQ(doc->GetTopic(0)->subjectCount(), 256);
 }
 
