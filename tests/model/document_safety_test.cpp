@@ -148,11 +148,16 @@ TEST_F(DocumentSafetyTest, JsonTextErrorsAreMessages) {
   std::string many = "{\"reservedList1\": [\"\"";
   for (int i = 0; i < 2'000'000; ++i) many += ",\"\"";
   many += "]}";
+  // Finding a key of an object takes time in proportion to its keys.
+  std::string keys = "{\"k\": 0";
+  for (int i = 0; i < 1000; ++i) keys += ", \"k" + std::to_string(i) + "\": 0";
+  keys += "}";
   const std::pair<std::string, std::string> cases[] = {
       {R"({"compression": 1e400})", "malformed JSON: number overflow"},
       {R"({"topics": [{"reservedLong1": -1e999}]})", "malformed JSON: number overflow"},
       {"{\"projectName\": \"\\ud800\"}", "malformed JSON: parse error"},
-      {many, "MB of memory"}};
+      {many, "MB of memory"},
+      {keys, "an object holds more than 1000 keys"}};
   for (const auto& [text, message] : cases) {
     CVeldorDoc doc;
     doc.projectName = "KEPT";
