@@ -337,8 +337,9 @@ bool CVeldorDoc::Save(const std::string& requested, std::string* error) {
   // A project reached through a symbolic link is saved into the file the
   // link leads to, and its backup goes beside that file.
   const std::string path = FollowLinks(requested);
-  if (const std::string kind = NotRegularFileReason(path); !kind.empty()) {
-    SetError(error, "Impossible d'enregistrer le projet " + Quoted(requested) + " : " + kind +
+  std::string reason;
+  if (!CheckWritable(path, &reason)) {
+    SetError(error, "Impossible d'enregistrer le projet " + Quoted(requested) + " : " + reason +
                         ". Rien n'a été écrit.");
     return false;
   }
@@ -348,7 +349,6 @@ bool CVeldorDoc::Save(const std::string& requested, std::string* error) {
   // 1. The new version goes to a file of its own beside the target, flushed
   //    to disk. Until it is renamed, the old file is untouched.
   std::string pending;
-  std::string reason;
   if (!WriteTemporaryFileDurably(path, SaveToBytes(), pending, &reason)) {
     SetError(error, "Impossible d'enregistrer le projet " + Quoted(requested) + " : " + reason +
                         "." +

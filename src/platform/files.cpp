@@ -141,11 +141,13 @@ std::string KindReason(mode_t mode) {
 // permissions and owner (`existing` true); a symbolic link or nothing gives
 // none; anything else refuses the replacement.
 bool InspectReplaced(const std::string& path, struct stat& info, bool& existing,
-                     std::string* reason) {
+                     std::string* reason, bool keepReadOnly = true) {
   existing = false;
   if (::lstat(path.c_str(), &info) != 0) return true;  // creating the file says why, if need be
   if (S_ISLNK(info.st_mode)) return true;
   if (!S_ISREG(info.st_mode)) return Fail(reason, KindReason(info.st_mode));
+  // A file its owner made read-only is not replaced behind their back.
+  if (keepReadOnly && ::access(path.c_str(), W_OK) != 0) return FailErrno(reason, errno);
   existing = true;
   return true;
 }
@@ -431,7 +433,8 @@ bool LinkOrCopyFile(const std::string& from, const std::string& to, std::string*
   if (from.empty() || to.empty()) return FailErrno(reason, ENOENT);
   struct stat replaced {};
   bool existing = false;
-  if (!InspectReplaced(to, replaced, existing, reason)) return false;
+  // A backup is replaced whatever its permissions, as deleting it would be.
+  if (!InspectReplaced(to, replaced, existing, reason, false)) return false;
   // The link gets a temporary name first and is renamed over `to`, so that
   // `to` never goes missing.
   static std::atomic<unsigned> counter{0};

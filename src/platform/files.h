@@ -34,7 +34,8 @@ bool ReadFilePrefix(const std::string& path, std::size_t limit, std::string& con
 // a failure (a full disk) leaves the old file whole and no temporary file.
 // A file that is replaced keeps its permissions (and, when allowed, its
 // owner). A symbolic link at `path` is replaced, never written through; a
-// path that names a directory, a FIFO or a device is refused.
+// path that names a directory, a FIFO or a device is refused, and so is a
+// file that we may not write.
 bool WriteFile(const std::string& path, const std::string& contents, std::string* reason = nullptr);
 // The same, flushed to disk (the file and its directory) before and after
 // the rename, so that it survives a crash of the system.

@@ -120,6 +120,14 @@ TEST(FileSafetyTest, WritesReplaceLinksAndKeepPermissions) {
   EXPECT_EQ(ModeOf(victim) & 07777, 0600u);
   EXPECT_EQ(FileContents(victim), "newer");
 
+  // A file made read-only is not replaced (the superuser may write anyway).
+  if (::geteuid() != 0) {
+    ASSERT_EQ(::chmod(victim.c_str(), 0400), 0);
+    EXPECT_FALSE(WriteFile(victim, "newest"));
+    EXPECT_EQ(FileContents(victim), "newer");
+    ASSERT_EQ(::chmod(victim.c_str(), 0600), 0);
+  }
+
   // The file a link leads to; the link itself when it leads nowhere.
   EXPECT_EQ(FollowLinks(temp / "out.html"), temp / "out.html");
   ASSERT_EQ(::symlink("victim", (temp / "rel").c_str()), 0);
