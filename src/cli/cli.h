@@ -37,8 +37,19 @@ struct CliCommand {
   // Named options taking a value ("--page"); other "--x" words are flags.
   std::vector<std::string> valueOptions;
   int (*run)(const std::vector<std::string>& args, const CliOptions& options) = nullptr;
+  // The project the command reads, changes and saves with these arguments
+  // (empty when it changes none): main() holds that project's lock while
+  // the command runs, so that two changes of one project do not overlap.
+  std::string (*changedProject)(const std::vector<std::string>& args,
+                                const CliOptions& options) = nullptr;
   CliGroup group = CliGroup::Project;  // set by CliRegistration
 };
+
+// Values of CliCommand::changedProject: the first argument; the first
+// argument when --save is given; the second argument.
+std::string FirstArgument(const std::vector<std::string>& args, const CliOptions& options);
+std::string FirstArgumentWhenSaved(const std::vector<std::string>& args, const CliOptions& options);
+std::string SecondArgument(const std::vector<std::string>& args, const CliOptions& options);
 
 struct CliRegistration {
   CliRegistration(CliGroup group, CliCommand command);

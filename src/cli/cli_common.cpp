@@ -55,6 +55,19 @@ std::string CliOptions::OptionValue(const std::string& option, const std::string
   return fallback;
 }
 
+std::string FirstArgument(const std::vector<std::string>& args, const CliOptions&) {
+  return args.empty() ? "" : args[0];
+}
+
+std::string FirstArgumentWhenSaved(const std::vector<std::string>& args,
+                                   const CliOptions& options) {
+  return options.HasFlag("--save") ? FirstArgument(args, options) : "";
+}
+
+std::string SecondArgument(const std::vector<std::string>& args, const CliOptions&) {
+  return args.size() < 2 ? "" : args[1];
+}
+
 void StderrMessages::Message(const std::string& text, const std::string& caption, MessageIcon) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 }

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli.h"
+#include "devtools/help_map_include.h"
 #include "helpbuild/build_commands.h"
 #include "helpbuild/error_list.h"
 #include "helpbuild/help_compiler.h"
 #include "helpbuild/project_rtf.h"
 #include "helpbuild/text_index.h"
 #include "helpbuild/work_directory.h"
-#include "cli/cli.h"
-#include "devtools/help_map_include.h"
 #include "model/document.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -128,7 +128,8 @@ const CliRegistration kRtf(CliGroup::Build, {"rtf",
                                              1,
                                              1,
                                              {},
-                                             RunRtf});
+                                             RunRtf,
+                                             FirstArgumentWhenSaved});
 const CliRegistration kHpj(CliGroup::Build,
                            {"hpj",
                             "hpj P.ehe [--save]",
@@ -136,7 +137,8 @@ const CliRegistration kHpj(CliGroup::Build,
                             1,
                             1,
                             {},
-                            RunHpj});
+                            RunHpj,
+                            FirstArgumentWhenSaved});
 const CliRegistration kHlp(CliGroup::Build,
                            {"hlp",
                             "hlp P.ehe [--save]",
@@ -144,7 +146,8 @@ const CliRegistration kHlp(CliGroup::Build,
                             1,
                             1,
                             {},
-                            RunHlp});
+                            RunHlp,
+                            FirstArgumentWhenSaved});
 const CliRegistration kAll(CliGroup::Build,
                            {"all",
                             "all P.ehe [--save]",
@@ -152,7 +155,8 @@ const CliRegistration kAll(CliGroup::Build,
                             1,
                             1,
                             {},
-                            RunAll});
+                            RunAll,
+                            FirstArgumentWhenSaved});
 const CliRegistration kTest(CliGroup::Build,
                             {"test",
                              "test P.ehe",
@@ -168,7 +172,8 @@ const CliRegistration kIndex(CliGroup::Build,
                               1,
                               1,
                               {},
-                              RunIndex});
+                              RunIndex,
+                              FirstArgumentWhenSaved});
 const CliRegistration kSearch(CliGroup::Build,
                               {"search",
                                "search P.ehe TEXT [--case]",
@@ -184,7 +189,8 @@ const CliRegistration kExportRtf(CliGroup::Build,
                                   2,
                                   2,
                                   {},
-                                  RunExportRtf});
+                                  RunExportRtf,
+                                  FirstArgumentWhenSaved});
 const CliRegistration kOpenLine(CliGroup::Build,
                                 {"open-line",
                                  "open-line P.ehe LINE",

@@ -184,7 +184,8 @@ const CliRegistration kLoadMaps(CliGroup::Devtools,
                                  1,
                                  1,
                                  {},
-                                 RunLoadMaps});
+                                 RunLoadMaps,
+                                 FirstArgument});
 const CliRegistration kVbWizard(
     CliGroup::Devtools, {"vb-wizard",
                          "vb-wizard P.ehe PROJECT.vbp|PROJECT.mak",
@@ -192,7 +193,8 @@ const CliRegistration kVbWizard(
                          2,
                          2,
                          {},
-                         RunVbWizardCommand});
+                         RunVbWizardCommand,
+                         FirstArgument});
 const CliRegistration kDelphiWizard(CliGroup::Devtools,
                                     {"delphi-wizard",
                                      "delphi-wizard P.ehe PROJECT.dpr",
@@ -200,7 +202,8 @@ const CliRegistration kDelphiWizard(CliGroup::Devtools,
                                      2,
                                      2,
                                      {},
-                                     RunDelphiWizardCommand});
+                                     RunDelphiWizardCommand,
+                                     FirstArgument});
 const CliRegistration kListIds(CliGroup::Devtools,
                                {"list-ids",
                                 "list-ids P.ehe",
@@ -217,7 +220,8 @@ const CliRegistration kVcLink(CliGroup::Devtools,
                                2,
                                2,
                                {"--name", "--afx", "--hid"},
-                               RunVcLink});
+                               RunVcLink,
+                               FirstArgument});
 
 }  // namespace
 

@@ -122,7 +122,8 @@ const CliRegistration kImportTxt(
      2,
      2,
      {"--page", "--name", "--title"},
-     RunImportTxt});
+     RunImportTxt,
+     FirstArgument});
 const CliRegistration kImportRtf(CliGroup::Exchange,
                                  {"import-rtf",
                                   "import-rtf P.ehe FILE",
@@ -130,7 +131,8 @@ const CliRegistration kImportRtf(CliGroup::Exchange,
                                   2,
                                   2,
                                   {},
-                                  RunImportRtf});
+                                  RunImportRtf,
+                                  FirstArgument});
 
 }  // namespace
 

@@ -13,7 +13,12 @@ namespace veldor {
 
 namespace {
 
-int RunNew(const std::vector<std::string>& args, const CliOptions&) {
+int RunNew(const std::vector<std::string>& args, const CliOptions& options) {
+  // Replacing a project by an empty one is asked for, never a side effect.
+  if (PathExists(args[0]) && !options.HasFlag("--force")) {
+    CliError(args[0] + ": the file exists; --force replaces it (the old file becomes .ehb)");
+    return 1;
+  }
   CVeldorDoc doc;
   return CliSaveProject(doc, args[0]) ? 0 : 1;
 }
@@ -120,7 +125,14 @@ int RunInfo(const std::vector<std::string>& args, const CliOptions&) {
 }
 
 const CliRegistration kNew(CliGroup::Project,
-                           {"new", "new OUT.ehe", "create a new, empty project", 1, 1, {}, RunNew});
+                           {"new",
+                            "new OUT.ehe [--force]",
+                            "create a new, empty project (--force: replace a file)",
+                            1,
+                            1,
+                            {},
+                            RunNew,
+                            FirstArgument});
 const CliRegistration kDump(
     CliGroup::Project,
     {"dump", "dump IN.ehe", "print the whole project as JSON", 1, 1, {}, RunDump});
@@ -131,7 +143,8 @@ const CliRegistration kLoad(CliGroup::Project,
                              2,
                              2,
                              {},
-                             RunLoad});
+                             RunLoad,
+                             SecondArgument});
 const CliRegistration kInfo(
     CliGroup::Project,
     {"info", "info IN.ehe", "print a short summary of a project", 1, 1, {}, RunInfo});

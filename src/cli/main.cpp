@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "platform/file_lock.h"
+#include "platform/files.h"
 #include "platform/messages.h"
+#include "platform/settings_store.h"
 
 namespace {
 
@@ -68,9 +71,31 @@ int main(int argc, char** argv) {
     veldor::CliError("usage: veldor-cli " + command->usage);
     return 2;
   }
+  // A settings file that cannot be read is named once; the command goes on
+  // with the built-in settings.
+  const std::string settingsError = veldor::SettingsStore::Instance().LoadError();
+  if (!settingsError.empty()) {
+    veldor::CliError("warning: settings not read, built-in settings used: " + settingsError);
+  }
+  veldor::FileLock lock;
+  if (command->changedProject != nullptr) {
+    const std::string project = command->changedProject(args, options);
+    std::string reason;
+    if (!project.empty() &&
+        !lock.Acquire(veldor::ResolvePath(project), veldor::FileLock::kDefaultWait, &reason)) {
+      veldor::CliError(project + ": " + reason);
+      return 1;
+    }
+  }
   veldor::StderrMessages sink(options.yes);
   veldor::SetMessages(&sink);
-  const int status = command->run(args, options);
+  int status = command->run(args, options);
   veldor::SetMessages(nullptr);
+  // Output that could not be written (a full disk, a closed pipe) is a
+  // failure of the command, even when everything else went well.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    veldor::CliError("cannot write to standard output");
+    if (status == 0) status = 1;
+  }
   return status;
 }

@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "helpbuild/build_checks.h"
-#include "helpbuild/help_project.h"
 #include "devtools/devtools_files.h"
 #include "devtools/form_project.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/help_project.h"
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -199,7 +199,7 @@ void GenerateSkeletonTopics(CVeldorDoc& doc, const CFormProject& project,
 
   r.helpMapPath = HelpMapIncludePath(doc);
   if (!r.helpMapPath.empty()) {
-    if (FileExists(r.helpMapPath)) DeleteFile(r.helpMapPath);
+    // Written in one step over the old map, which stays whole on failure.
     std::string reason;
     r.helpMapWritten =
         WriteFile(r.helpMapPath, VbHelpMapText(project.CollectHelpIds(), doc.hmNames), &reason);

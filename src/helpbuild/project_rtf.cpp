@@ -9,6 +9,7 @@
 #include "helpbuild/rtf_escape.h"
 #include "helpbuild/topic_rtf.h"
 #include "model/document.h"
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 
@@ -117,8 +118,13 @@ bool BuildRtf(CVeldorDoc& doc, CErrorList& errors) {
 
 bool ExportRtf(CVeldorDoc& doc, const std::string& fileName) {
   if (!CheckProjectName(doc)) return false;
-  // Created first, so that nothing is changed when it cannot be.
-  if (!WriteOutputFile(fileName, "")) return false;
+  // Checked first, so that the project is not reordered for a file that
+  // cannot be written; a previous export stays whole until the new one
+  // replaces it.
+  if (std::string reason; !CheckWritable(fileName, &reason)) {
+    ReportFileFailure(fileName, reason);
+    return false;
+  }
 
   doc.fontMap.clear();
   std::string rtf = "{\\rtf1\\ansi\n";

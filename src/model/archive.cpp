@@ -16,6 +16,13 @@ void CArchive::Fail(const std::string& what) const {
   throw ArchiveError(what + " (octet " + std::to_string(Position()) + ")");
 }
 
+void CArchive::Charge(size_t bytes) {
+  if (!budget_.Charge(bytes)) {
+    Fail("le projet demanderait plus de " + std::to_string(budget_.LimitInMegabytes()) +
+         " Mo de mémoire pour un fichier de cette taille (trop d'éléments vides)");
+  }
+}
+
 void CArchive::Truncated(size_t) const {
   Fail("le fichier s'arrête avant la fin du projet");
 }
@@ -60,6 +67,7 @@ void CArchive::ReadString(std::string& s) {
     Fail("une chaîne annonce " + std::to_string(bytes) + " octets, il en reste " +
          std::to_string(Remaining()));
   }
+  Charge(MemoryBudget::StringText(length));
   const uint8_t* p = Take(bytes);
   if (!wide) {
     s.assign(reinterpret_cast<const char*>(p), bytes);
@@ -98,6 +106,7 @@ void CArchive::StringArray(std::vector<std::string>& list) {
     return;
   }
   list.clear();
+  Charge(MemoryBudget::HeapBlock(static_cast<size_t>(n) * sizeof(std::string)));
   list.resize(n);
   for (std::string& s : list) ReadString(s);
 }
@@ -108,6 +117,7 @@ void CArchive::WordArray(std::vector<uint16_t>& list) {
     for (uint16_t v : list) PutWord(v);
     return;
   }
+  Charge(MemoryBudget::HeapBlock(static_cast<size_t>(n) * sizeof(uint16_t)));
   list.resize(n);
   for (uint16_t& v : list) v = GetWord();
 }
@@ -118,6 +128,7 @@ void CArchive::LongArray(std::vector<uint32_t>& list) {
     for (uint32_t v : list) PutLong(v);
     return;
   }
+  Charge(MemoryBudget::HeapBlock(static_cast<size_t>(n) * sizeof(uint32_t)));
   list.resize(n);
   for (uint32_t& v : list) v = GetLong();
 }

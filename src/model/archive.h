@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/memory_budget.h"
+
 namespace veldor {
 
 // A stream that cannot be read as a project. The text is UTF-8 and says
@@ -38,7 +40,10 @@ class CArchive {
   // Loading: operations read `in` from its start. `in` must outlive the
   // archive.
   explicit CArchive(std::string_view in)
-      : pos_(reinterpret_cast<const uint8_t*>(in.data())), begin_(pos_), end_(pos_ + in.size()) {}
+      : pos_(reinterpret_cast<const uint8_t*>(in.data())),
+        begin_(pos_),
+        end_(pos_ + in.size()),
+        budget_(in.size(), kMemoryFactor) {}
 
   CArchive(const CArchive&) = delete;
   CArchive& operator=(const CArchive&) = delete;
@@ -162,6 +167,14 @@ class CArchive {
   // Throws ArchiveError with `what` and the current position.
   [[noreturn]] void Fail(const std::string& what) const;
 
+  // Loading: counts `bytes` of memory taken by what is read (records made,
+  // strings and arrays filled) and throws ArchiveError once they pass
+  // three times the size of the stream plus a fixed allowance. The strings
+  // and arrays read here charge themselves; callers charge the records
+  // they create.
+  void Charge(size_t bytes);
+  static constexpr double kMemoryFactor = 3.0;
+
  private:
   const uint8_t* Take(size_t n) {
     if (n > Remaining()) Truncated(n);
@@ -177,6 +190,7 @@ class CArchive {
   const uint8_t* pos_ = nullptr;
   const uint8_t* begin_ = nullptr;
   const uint8_t* end_ = nullptr;
+  MemoryBudget budget_{0, kMemoryFactor};
 };
 
 }  // namespace veldor

@@ -50,7 +50,10 @@ class CVeldorDoc {
   std::string SaveToBytes() const;
   // Saves with the backup rule: the previous file of that name ends up
   // under the "ehb" name, the project under `path`. The new file is
-  // written durably before the names rotate, so no failure loses both.
+  // written durably, the backup is made as a second name (or a copy) of the
+  // old file, and one rename replaces the old file: `path` always names a
+  // complete project. The file keeps its permissions; through a symbolic
+  // link, the file it leads to is saved. Only a regular file is replaced.
   bool Save(const std::string& path, std::string* error = nullptr);
   // Writes a plain copy (no backup), e.g. the ".000" copy of a build.
   bool SaveCopy(const std::string& path, std::string* error = nullptr) const;

@@ -89,8 +89,10 @@ void CVeldorDoc::Serialize(CArchive& ar) {
               std::to_string(kMaxTopics) + " au plus sont possibles");
     }
     topics.clear();
+    ar.Charge(MemoryBudget::HeapBlock(count * sizeof(topics[0])));
     topics.reserve(count);
     for (uint16_t i = 0; i < count; ++i) {
+      ar.Charge(MemoryBudget::HeapBlock(sizeof(CTopic)));
       auto topic = std::make_unique<CTopic>();
       topic->Serialize(ar);
       topics.push_back(std::move(topic));
@@ -331,54 +333,48 @@ bool CVeldorDoc::SaveCopy(const std::string& path, std::string* error) const {
   return true;
 }
 
-bool CVeldorDoc::Save(const std::string& path, std::string* error) {
-  // 1. The new version goes to a file of its own beside the target, flushed
-  //    to disk. Until the names rotate, the old file is untouched.
-  std::string pending;
+bool CVeldorDoc::Save(const std::string& requested, std::string* error) {
+  // A project reached through a symbolic link is saved into the file the
+  // link leads to, and its backup goes beside that file.
+  const std::string path = FollowLinks(requested);
   std::string reason;
+  if (!CheckWritable(path, &reason)) {
+    SetError(error, "Impossible d'enregistrer le projet " + Quoted(requested) + " : " + reason +
+                        ". Rien n'a été écrit.");
+    return false;
+  }
+  // Files left by a save that was killed half-way.
+  RemoveStaleTemporaryFiles(path);
+
+  // 1. The new version goes to a file of its own beside the target, flushed
+  //    to disk. Until it is renamed, the old file is untouched.
+  std::string pending;
   if (!WriteTemporaryFileDurably(path, SaveToBytes(), pending, &reason)) {
-    SetError(error, "Impossible d'enregistrer le projet " + Quoted(path) + " : " + reason + "." +
+    SetError(error, "Impossible d'enregistrer le projet " + Quoted(requested) + " : " + reason +
+                        "." +
                         (FileExists(path) ? " Le fichier existant n'a pas été modifié." : ""));
     return false;
   }
 
-  // 2. The old file becomes the backup (an older backup is deleted first).
+  // 2. The old file becomes the backup (replacing an older backup) as a
+  //    second name of the same file, or a copy: the project name keeps
+  //    naming the complete old file meanwhile.
   const std::string backup = ReplaceExtension(path, kBackupExtension);
-  bool backedUp = false;
-  if (backup != path && FileExists(path)) {
-    if (PathExists(backup) && !DeleteFile(backup, &reason)) {
-      DeleteFile(pending);
-      SetError(error, "Impossible d'effacer l'ancienne sauvegarde " + Quoted(backup) + " : " +
-                          reason + ". Le projet n'a pas été enregistré ; le fichier existant" +
-                          " n'a pas été modifié.");
-      return false;
-    }
-    if (!MoveFile(path, backup, &reason)) {
-      DeleteFile(pending);
-      SetError(error, "Impossible de renommer " + Quoted(path) + " en " + Quoted(backup) + " : " +
-                          reason +
-                          ". Le projet n'a pas été enregistré ; le fichier existant n'a pas" +
-                          " été modifié.");
-      return false;
-    }
-    backedUp = true;
-  }
-
-  // 3. The new version takes the target name.
-  if (!MoveFile(pending, path, &reason)) {
-    std::string text =
-        "Impossible de renommer " + Quoted(pending) + " en " + Quoted(path) + " : " + reason + ".";
-    if (!backedUp || MoveFile(backup, path)) {
-      DeleteFile(pending);
-      text += " Le fichier existant n'a pas été modifié.";
-    } else {
-      text += " L'ancien projet est sous " + Quoted(backup) + ", le nouveau sous " +
-              Quoted(pending) + ".";
-    }
-    SetError(error, text);
+  if (backup != path && FileExists(path) && !LinkOrCopyFile(path, backup, &reason)) {
+    DeleteFile(pending);
+    SetError(error, "Impossible de faire la sauvegarde " + Quoted(backup) + " : " + reason +
+                        ". Le projet n'a pas été enregistré ; le fichier existant n'a pas été" +
+                        " modifié.");
     return false;
   }
-  pathName = path;
+
+  // 3. One rename puts the new version in place of the old one.
+  if (!CommitTemporaryFile(pending, path, &reason)) {
+    SetError(error, "Impossible de renommer " + Quoted(pending) + " en " + Quoted(path) + " : " +
+                        reason + ". Le fichier existant n'a pas été modifié.");
+    return false;
+  }
+  pathName = requested;
   modifiedFlag = false;
   return true;
 }

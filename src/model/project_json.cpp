@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -18,6 +19,7 @@
 
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "model/memory_budget.h"
 #include "platform/codepage.h"
 
 namespace veldor {
@@ -25,6 +27,11 @@ namespace veldor {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// The parsed JSON and the project made from it may take this many times
+// the size of the text (plus the budget's allowance); with the text itself
+// and the running program, that keeps within four times the text + 50 MB.
+constexpr double kJsonMemoryFactor = 3.0;
 
 // The values an integer field accepts.
 struct Range {
@@ -404,6 +411,78 @@ std::string StringFromJson(const Json& value, const std::string& path) {
   return bytes;
 }
 
+// Counts memory taken by what is read from JSON text (the parsed values,
+// then the project made of them) and stops the reading once it passes the
+// budget. Without a budget (a JSON value handed over in memory) nothing is
+// counted.
+void Charge(MemoryBudget* budget, size_t bytes) {
+  if (budget != nullptr && !budget->Charge(bytes)) {
+    throw JsonLoadError("", "the project would need more than " +
+                                std::to_string(budget->LimitInMegabytes()) +
+                                " MB of memory for a JSON text of this size (too many small "
+                                "values)");
+  }
+}
+
+// The memory taken by one parsed JSON value, counted as the parser makes
+// it: its slot in the array or object holding it, the text of strings and
+// keys, the block of each array and object. A slot of an array counts
+// four times: when a long array grows, its old and new blocks are both in
+// memory for a moment, and the blocks it left behind are not all reused
+// (measured with arrays of millions of empty strings). Objects are records of a few dozen keys; one
+// of more than kMaxKeys is refused, as finding a key in an ordered object takes time in proportion
+// to its size.
+class JsonParseCharger {
+ public:
+  explicit JsonParseCharger(MemoryBudget& budget) : budget_(budget) {}
+
+  bool operator()(int, Json::parse_event_t event, Json& parsed) {
+    using Event = Json::parse_event_t;
+    switch (event) {
+      case Event::key:
+        if (!keys_.empty() && ++keys_.back() > kMaxKeys) {
+          throw JsonLoadError("",
+                              "an object holds more than " + std::to_string(kMaxKeys) + " keys");
+        }
+        Charge(&budget_,
+               kMemberSlot + MemoryBudget::StringText(parsed.get_ref<const std::string&>().size()));
+        break;
+      case Event::object_start:
+      case Event::array_start:
+        ChargeSlot();
+        Charge(&budget_, MemoryBudget::HeapBlock(sizeof(std::vector<Json>)));
+        inArray_.push_back(event == Event::array_start);
+        keys_.push_back(0);
+        break;
+      case Event::object_end:
+      case Event::array_end:
+        if (!inArray_.empty()) inArray_.pop_back();
+        if (!keys_.empty()) keys_.pop_back();
+        break;
+      case Event::value:
+        ChargeSlot();
+        if (parsed.is_string()) {
+          const size_t length = parsed.get_ref<const std::string&>().size();
+          Charge(&budget_,
+                 MemoryBudget::HeapBlock(sizeof(std::string)) + MemoryBudget::StringText(length));
+        }
+        break;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr size_t kMemberSlot = sizeof(std::string) + sizeof(Json);
+  static constexpr size_t kMaxKeys = 1000;
+  // A member's slot is counted with its key.
+  void ChargeSlot() {
+    if (!inArray_.empty() && inArray_.back()) Charge(&budget_, 4 * sizeof(Json));
+  }
+  MemoryBudget& budget_;
+  std::vector<bool> inArray_;
+  std::vector<size_t> keys_;  // keys of each open object (0 for arrays)
+};
+
 const Json& ArrayFromJson(const Json& value, const std::string& path) {
   if (!value.is_array()) throw JsonLoadError(path, "expected an array, found " + KindOf(value));
   return value;
@@ -411,7 +490,8 @@ const Json& ArrayFromJson(const Json& value, const std::string& path) {
 
 class JsonReader {
  public:
-  JsonReader(const Json& object, std::string path) : object_(object), path_(std::move(path)) {
+  JsonReader(const Json& object, std::string path, MemoryBudget* budget)
+      : object_(object), path_(std::move(path)), budget_(budget) {
     if (!object_.is_object()) {
       throw JsonLoadError(path_, "expected an object, found " + KindOf(object_));
     }
@@ -430,7 +510,10 @@ class JsonReader {
   }
 
   void operator()(const char* key, std::string& value, Range = {}) {
-    if (const Json* found = Find(key)) value = StringFromJson(*found, PathOf(key));
+    if (const Json* found = Find(key)) {
+      value = StringFromJson(*found, PathOf(key));
+      Charge(budget_, MemoryBudget::StringText(value.size()));
+    }
   }
   void operator()(const char* key, float& value, Range = {}) {
     if (const Json* found = Find(key)) value = FloatFromJson(*found, PathOf(key));
@@ -447,8 +530,10 @@ class JsonReader {
     if (found == nullptr) return;
     const std::string path = PathOf(key);
     list.clear();
+    Charge(budget_, MemoryBudget::HeapBlock(2 * found->size() * sizeof(std::string)));
     for (const Json& item : ArrayFromJson(*found, path)) {
       list.push_back(StringFromJson(item, path + "[" + std::to_string(list.size()) + "]"));
+      Charge(budget_, MemoryBudget::StringText(list.back().size()));
     }
   }
   template <class T>
@@ -458,6 +543,7 @@ class JsonReader {
     if (found == nullptr) return;
     const std::string path = PathOf(key);
     list.clear();
+    Charge(budget_, MemoryBudget::HeapBlock(2 * found->size() * sizeof(T)));
     for (const Json& item : ArrayFromJson(*found, path)) {
       const std::string where = path + "[" + std::to_string(list.size()) + "]";
       list.push_back(static_cast<T>(IntegerFromJson(item, range, where)));
@@ -493,7 +579,7 @@ class JsonReader {
   void Object(const char* key, T& record, Visit visit) {
     const Json* found = Find(key);
     if (found == nullptr) return;
-    JsonReader reader(*found, PathOf(key));
+    JsonReader reader(*found, PathOf(key), budget_);
     visit(reader, record);
     reader.RefuseOtherKeys();
   }
@@ -512,6 +598,7 @@ class JsonReader {
  private:
   const Json& object_;
   std::string path_;
+  MemoryBudget* budget_;
   std::vector<const char*> asked_;  // every key looked up
   size_t taken_ = 0;                // how many of them were present
 };
@@ -523,8 +610,10 @@ void CheckCapacity(const Json& array, size_t capacity, const std::string& path, 
   }
 }
 
-std::unique_ptr<CTypeEdit> SubjectFromJson(const Json& value, const std::string& path) {
-  JsonReader reader(value, path);
+std::unique_ptr<CTypeEdit> SubjectFromJson(const Json& value, const std::string& path,
+                                           MemoryBudget* budget) {
+  JsonReader reader(value, path, budget);
+  Charge(budget, MemoryBudget::HeapBlock(sizeof(CTypeEdit)));
   const auto code = value.find("typeCode");
   if (code == value.end()) {
     throw JsonLoadError(reader.PathOf("typeCode"),
@@ -539,8 +628,10 @@ std::unique_ptr<CTypeEdit> SubjectFromJson(const Json& value, const std::string&
   return subject;
 }
 
-std::unique_ptr<CTopic> TopicFromJson(const Json& value, const std::string& path) {
-  JsonReader reader(value, path);
+std::unique_ptr<CTopic> TopicFromJson(const Json& value, const std::string& path,
+                                      MemoryBudget* budget) {
+  JsonReader reader(value, path, budget);
+  Charge(budget, MemoryBudget::HeapBlock(sizeof(CTopic)));
   auto topic = std::make_unique<CTopic>();
   VisitTopic(reader, *topic);
   if (const Json* subjects = reader.Find("subjects")) {
@@ -548,18 +639,18 @@ std::unique_ptr<CTopic> TopicFromJson(const Json& value, const std::string& path
     CheckCapacity(ArrayFromJson(*subjects, where), CTopic::kMaxSubjects, where, "subjects");
     for (const Json& item : *subjects) {
       const std::string itemPath = where + "[" + std::to_string(topic->subjectCount()) + "]";
-      topic->AddSubject(SubjectFromJson(item, itemPath));
+      topic->AddSubject(SubjectFromJson(item, itemPath, budget));
     }
   }
   reader.RefuseOtherKeys();
   return topic;
 }
 
-void DocumentFromJson(const Json& value, CVeldorDoc& doc) {
+void DocumentFromJson(const Json& value, CVeldorDoc& doc, MemoryBudget* budget) {
   if (!value.is_object()) {
     throw JsonLoadError("", "a project is a JSON object, found " + KindOf(value));
   }
-  JsonReader reader(value, "");
+  JsonReader reader(value, "", budget);
   VisitDocument(reader, doc);
   if (const Json* windows = reader.Find("windows")) {
     CheckCapacity(ArrayFromJson(*windows, "windows"), CGestWinAttr::kCapacity, "windows",
@@ -569,7 +660,7 @@ void DocumentFromJson(const Json& value, CVeldorDoc& doc) {
       // reserved fields.
       const int i = doc.windows.count();
       doc.windows.Add(CWinAttr());
-      JsonReader record(item, "windows[" + std::to_string(i) + "]");
+      JsonReader record(item, "windows[" + std::to_string(i) + "]", budget);
       VisitWindow(record, *doc.windows.GetAt(i));
       record.RefuseOtherKeys();
     }
@@ -580,7 +671,7 @@ void DocumentFromJson(const Json& value, CVeldorDoc& doc) {
     for (const Json& item : *globals) {
       const int i = doc.globals.count();
       doc.globals.Add(CGlobalTexte());
-      JsonReader record(item, "globals[" + std::to_string(i) + "]");
+      JsonReader record(item, "globals[" + std::to_string(i) + "]", budget);
       VisitGlobal(record, *doc.globals.GetAt(i));
       record.RefuseOtherKeys();
     }
@@ -589,7 +680,7 @@ void DocumentFromJson(const Json& value, CVeldorDoc& doc) {
     CheckCapacity(ArrayFromJson(*topics, "topics"), CVeldorDoc::kMaxTopics, "topics", "topics");
     for (const Json& item : *topics) {
       const std::string path = "topics[" + std::to_string(doc.topicCount()) + "]";
-      doc.AddTopic(TopicFromJson(item, path));
+      doc.AddTopic(TopicFromJson(item, path, budget));
     }
   }
   reader.RefuseOtherKeys();
@@ -641,18 +732,27 @@ std::string ProjectToJsonText(const CVeldorDoc& doc) {
   return ProjectToJson(doc).dump(2) + "\n";
 }
 
-bool ProjectFromJson(const nlohmann::ordered_json& json, CVeldorDoc& doc, std::string* error) {
+namespace {
+
+// Reads `json` into `doc`. `release`, when given, is emptied as soon as the
+// project has been taken from it, so that the parsed text and the project
+// are not both held while the project goes through its file form.
+bool LoadProjectFromJson(const Json& json, Json* release, MemoryBudget* budget, CVeldorDoc& doc,
+                         std::string* error) {
   try {
-    CVeldorDoc loaded;
+    auto loaded = std::make_unique<CVeldorDoc>();
     {
       BuiltInSubjectDefaults builtIn;
-      DocumentFromJson(json, loaded);
+      DocumentFromJson(json, *loaded, budget);
     }
+    if (release != nullptr) *release = Json();
     // Through the file form, so that `doc` is exactly what opening the saved
     // project gives (values narrowed to their stored widths, the working
     // tables rebuilt).
+    const std::string bytes = loaded->SaveToBytes();
+    loaded.reset();
     std::string reason;
-    if (!doc.LoadFromBytes(loaded.SaveToBytes(), &reason)) throw JsonLoadError("", reason);
+    if (!doc.LoadFromBytes(bytes, &reason)) throw JsonLoadError("", reason);
     return true;
   } catch (const std::exception& e) {
     if (error != nullptr) *error = e.what();
@@ -660,19 +760,33 @@ bool ProjectFromJson(const nlohmann::ordered_json& json, CVeldorDoc& doc, std::s
   }
 }
 
+}  // namespace
+
+bool ProjectFromJson(const nlohmann::ordered_json& json, CVeldorDoc& doc, std::string* error) {
+  return LoadProjectFromJson(json, nullptr, nullptr, doc, error);
+}
+
 bool ProjectFromJsonText(const std::string& text, CVeldorDoc& doc, std::string* error) {
+  MemoryBudget budget(text.size(), kJsonMemoryFactor);
   Json json;
   try {
-    json = Json::parse(text);
-  } catch (const Json::parse_error& e) {
+    json = Json::parse(text, JsonParseCharger(budget));
+  } catch (const JsonLoadError& e) {
+    if (error != nullptr) *error = e.what();
+    return false;
+  } catch (const Json::exception& e) {
     // "[json.exception.parse_error.101] parse error at line 3, column 5: ..."
+    // and the other errors of the parser (a number out of range, ...).
     std::string what = e.what();
     const size_t start = what.find("] ");
     if (start != std::string::npos) what.erase(0, start + 2);
     if (error != nullptr) *error = "malformed JSON: " + what;
     return false;
+  } catch (const std::bad_alloc&) {
+    if (error != nullptr) *error = "not enough memory to read this JSON text";
+    return false;
   }
-  return ProjectFromJson(json, doc, error);
+  return LoadProjectFromJson(json, &json, &budget, doc, error);
 }
 
 }  // namespace veldor

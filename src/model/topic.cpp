@@ -88,12 +88,19 @@ std::unique_ptr<CTopic> CTopic::ExactCopy() const {
 
 namespace {
 
+// What the memory budget of a reading charges for a subject: the subject
+// classes add behaviour, not fields.
+constexpr std::size_t kLargestSubjectSize = sizeof(CTypeEdit);
+static_assert(sizeof(CTypeEditJump) == kLargestSubjectSize &&
+              sizeof(CTypeEditBitMap) == kLargestSubjectSize);
+
 // Reads one subject: the type word chooses the class, the subject reads its
 // own layout. The copy of the type code inside the layout is made to agree
 // with the class, so that writing the subject back (type word from
 // `typeCode`) gives a file that reads the same way.
 std::unique_ptr<CTypeEdit> ReadSubject(CArchive& ar) {
   const uint16_t code = ar.GetWord();
+  ar.Charge(MemoryBudget::HeapBlock(kLargestSubjectSize));
   std::unique_ptr<CTypeEdit> subject = CTypeEdit::CreateSubject(code);
   const bool plain = !subject;
   if (plain) subject = std::make_unique<CTypeEdit>();
@@ -122,6 +129,7 @@ void CTopic::Serialize(CArchive& ar) {
               " sujets, " + std::to_string(kMaxSubjects) + " au plus sont possibles");
     }
     subjects.clear();
+    ar.Charge(MemoryBudget::HeapBlock(count * sizeof(subjects[0])));
     subjects.reserve(count);
     for (uint16_t i = 0; i < count; ++i) subjects.push_back(ReadSubject(ar));
   }

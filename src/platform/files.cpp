@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,11 +104,20 @@ void SyncDirectoryOf(const std::string& path) {
   if (fd.valid()) ::fsync(fd.get());
 }
 
-// Creates a new file beside `path` that no one else uses, for writing.
+constexpr const char* kTemporaryMark = ".tmp";
+
+// The start of the names of the temporary files written beside `path`.
+std::string TemporaryPrefix(const std::string& path) {
+  return "." + FileNamePart(path) + kTemporaryMark;
+}
+
+// Creates a new file beside `path` that no one else uses, for writing. Its
+// name carries the process id, so that a later save can tell the files of
+// a process that died from those still being written.
 int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
   static std::atomic<unsigned> counter{0};
   const std::string directory = DirectoryPart(path);
-  const std::string stem = "." + FileNamePart(path) + ".tmp" + std::to_string(::getpid()) + "-";
+  const std::string stem = TemporaryPrefix(path) + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = JoinPath(directory, stem + std::to_string(counter++));
     const int fd = OpenRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
@@ -117,18 +127,63 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
   return -1;
 }
 
+// The reason given for something that is not a regular file, in the words
+// of the system's own reasons.
+std::string KindReason(mode_t mode) {
+  if (S_ISDIR(mode)) return std::strerror(EISDIR);
+  if (S_ISFIFO(mode)) return "Is a FIFO (named pipe), not a regular file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Is a device, not a regular file";
+  if (S_ISSOCK(mode)) return "Is a socket, not a regular file";
+  return "Not a regular file";
+}
+
+// What replacing `path` has to keep. A regular file there gives its
+// permissions and owner (`existing` true); a symbolic link or nothing gives
+// none; anything else refuses the replacement.
+bool InspectReplaced(const std::string& path, struct stat& info, bool& existing,
+                     std::string* reason, bool keepReadOnly = true) {
+  existing = false;
+  if (::lstat(path.c_str(), &info) != 0) return true;  // creating the file says why, if need be
+  if (S_ISLNK(info.st_mode)) return true;
+  if (!S_ISREG(info.st_mode)) return Fail(reason, KindReason(info.st_mode));
+  // A file its owner made read-only is not replaced behind their back.
+  if (keepReadOnly && ::access(path.c_str(), W_OK) != 0) return FailErrno(reason, errno);
+  existing = true;
+  return true;
+}
+
+// Gives the open file the permissions (and, when the system lets us, the
+// owner) of the file it will replace.
+int KeepOwnerAndMode(int fd, const struct stat& replaced, long mode) {
+  if (replaced.st_uid != ::geteuid() || replaced.st_gid != ::getegid()) {
+    if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
+      // Only the owner can be kept by a privileged process: the file is ours.
+    }
+  }
+  if (mode < 0) mode = static_cast<long>(replaced.st_mode & 07777);
+  return ::fchmod(fd, static_cast<mode_t>(mode)) == 0 ? 0 : errno;
+}
+
 // Writes a temporary file beside `path` with what `produce` writes into its
-// descriptor, flushes it and renames it over `path`. `mode` (permission
-// bits) is given to the new file when not negative.
+// descriptor and renames it over `path`. `mode` (permission bits) is given
+// to the new file when not negative, else the replaced file's are kept.
+// With `durable`, the file and then the directory are flushed to disk.
 template <typename Producer>
-bool ReplaceFileWith(const std::string& path, long mode, std::string* reason, Producer produce) {
+bool ReplaceFileWith(const std::string& path, long mode, bool durable, std::string* reason,
+                     Producer produce) {
   if (path.empty()) return FailErrno(reason, ENOENT);
+  struct stat replaced {};
+  bool existing = false;
+  if (!InspectReplaced(path, replaced, existing, reason)) return false;
   std::string temporary;
   FileDescriptor fd(CreateTemporaryBeside(path, temporary));
   if (!fd.valid()) return FailErrno(reason, errno);
   int error = produce(fd.get());
-  if (error == 0 && mode >= 0 && ::fchmod(fd.get(), static_cast<mode_t>(mode)) != 0) error = errno;
-  if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+  if (error == 0 && existing) error = KeepOwnerAndMode(fd.get(), replaced, mode);
+  if (error == 0 && !existing && mode >= 0 && ::fchmod(fd.get(), static_cast<mode_t>(mode)) != 0) {
+    error = errno;
+  }
+  if (error == 0 && durable && ::fsync(fd.get()) != 0) error = errno;
   const int closeError = fd.Close();
   if (error == 0) error = closeError;
   if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
@@ -136,7 +191,7 @@ bool ReplaceFileWith(const std::string& path, long mode, std::string* reason, Pr
     ::unlink(temporary.c_str());
     return FailErrno(reason, error);
   }
-  SyncDirectoryOf(path);
+  if (durable) SyncDirectoryOf(path);
   return true;
 }
 
@@ -257,8 +312,12 @@ bool ReadFilePrefix(const std::string& path, std::size_t limit, std::string& con
                     std::string* reason) {
   contents.clear();
   if (path.empty()) return FailErrno(reason, ENOENT);
-  FileDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY));
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
+  FileDescriptor fd(OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY));
   if (!fd.valid()) return FailErrno(reason, errno);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) return FailErrno(reason, errno);
+  if (!S_ISREG(info.st_mode)) return Fail(reason, KindReason(info.st_mode));
   const int error = ReadUpTo(fd.get(), limit, contents);
   if (error != 0) {
     contents.clear();
@@ -268,20 +327,12 @@ bool ReadFilePrefix(const std::string& path, std::size_t limit, std::string& con
 }
 
 bool WriteFile(const std::string& path, const std::string& contents, std::string* reason) {
-  if (path.empty()) return FailErrno(reason, ENOENT);
-  FileDescriptor fd(OpenRetrying(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666));
-  if (!fd.valid()) return FailErrno(reason, errno);
-  int error = WriteAll(fd.get(), contents.data(), contents.size());
-  const int closeError = fd.Close();
-  if (error == 0) error = closeError;
-  return error == 0 ? true : FailErrno(reason, error);
+  return ReplaceFileWith(path, -1, false, reason,
+                         [&](int fd) { return WriteAll(fd, contents.data(), contents.size()); });
 }
 
 bool WriteFileDurably(const std::string& path, const std::string& contents, std::string* reason) {
-  // A file that is replaced keeps its permissions; a new one gets the usual ones.
-  struct stat info {};
-  const long mode = StatPath(path, info) ? static_cast<long>(info.st_mode & 07777) : -1;
-  return ReplaceFileWith(path, mode, reason,
+  return ReplaceFileWith(path, -1, true, reason,
                          [&](int fd) { return WriteAll(fd, contents.data(), contents.size()); });
 }
 
@@ -304,6 +355,75 @@ bool WriteTemporaryFileDurably(const std::string& besidePath, const std::string&
   return true;
 }
 
+bool CommitTemporaryFile(const std::string& temporaryPath, const std::string& path,
+                         std::string* reason) {
+  struct stat replaced {};
+  bool existing = false;
+  int error = 0;
+  if (!InspectReplaced(path, replaced, existing, reason)) {
+    ::unlink(temporaryPath.c_str());
+    return false;
+  }
+  if (existing) {
+    FileDescriptor fd(OpenRetrying(temporaryPath.c_str(), O_RDONLY));
+    error = fd.valid() ? KeepOwnerAndMode(fd.get(), replaced, -1) : errno;
+  }
+  if (error == 0 && ::rename(temporaryPath.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporaryPath.c_str());
+    return FailErrno(reason, error);
+  }
+  SyncDirectoryOf(path);
+  return true;
+}
+
+void RemoveStaleTemporaryFiles(const std::string& path) {
+  const std::string prefix = TemporaryPrefix(path);
+  const std::string directory = DirectoryPart(path);
+  for (const DirectoryEntry& entry : ListDirectory(directory)) {
+    if (entry.isDirectory || entry.name.compare(0, prefix.size(), prefix) != 0) continue;
+    // The rest is "<process id>-<number>".
+    const std::string rest = entry.name.substr(prefix.size());
+    const auto dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash + 1 == rest.size() ||
+        rest.find_first_not_of("0123456789-") != std::string::npos ||
+        rest.find('-', dash + 1) != std::string::npos || dash > 9) {
+      continue;
+    }
+    const pid_t pid = static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+    if (pid == ::getpid() || pid <= 0) continue;
+    if (::kill(pid, 0) == 0 || errno != ESRCH) continue;  // its writer may still run
+    ::unlink(JoinPath(directory, entry.name).c_str());
+  }
+}
+
+bool CheckWritable(const std::string& path, std::string* reason) {
+  if (path.empty()) return FailErrno(reason, ENOENT);
+  struct stat replaced {};
+  bool existing = false;
+  if (!InspectReplaced(path, replaced, existing, reason)) return false;
+  std::string temporary;
+  FileDescriptor fd(CreateTemporaryBeside(path, temporary));
+  if (!fd.valid()) return FailErrno(reason, errno);
+  fd.Close();
+  ::unlink(temporary.c_str());
+  return true;
+}
+
+std::string FollowLinks(const std::string& path) {
+  struct stat info {};
+  if (path.empty() || ::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  std::error_code error;
+  const auto target = std::filesystem::canonical(path, error);
+  return error ? path : target.string();
+}
+
+std::string NotRegularFileReason(const std::string& path) {
+  struct stat info {};
+  if (!StatPath(path, info) || S_ISREG(info.st_mode)) return "";
+  return KindReason(info.st_mode);
+}
+
 bool DeleteFile(const std::string& path, std::string* reason) {
   if (path.empty()) return FailErrno(reason, ENOENT);
   if (::unlink(path.c_str()) != 0) return FailErrno(reason, errno);
@@ -321,18 +441,18 @@ bool MoveFile(const std::string& from, const std::string& to, std::string* reaso
 
 bool CopyFile(const std::string& from, const std::string& to, std::string* reason) {
   if (from.empty() || to.empty()) return FailErrno(reason, ENOENT);
-  FileDescriptor source(OpenRetrying(from.c_str(), O_RDONLY));
+  FileDescriptor source(OpenRetrying(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY));
   if (!source.valid()) return FailErrno(reason, errno);
   struct stat info {};
   if (::fstat(source.get(), &info) != 0) return FailErrno(reason, errno);
-  if (S_ISDIR(info.st_mode)) return FailErrno(reason, EISDIR);
+  if (!S_ISREG(info.st_mode)) return Fail(reason, KindReason(info.st_mode));
   // Copying a file onto itself would truncate it: it already holds the contents.
   struct stat target {};
   if (StatPath(to, target) && target.st_dev == info.st_dev && target.st_ino == info.st_ino) {
     return true;
   }
   // The copy goes to a temporary file first, so a failure leaves `to` as it was.
-  return ReplaceFileWith(to, static_cast<long>(info.st_mode & 0777), reason, [&](int fd) {
+  return ReplaceFileWith(to, static_cast<long>(info.st_mode & 0777), true, reason, [&](int fd) {
     char buffer[kBlockSize];
     for (;;) {
       const ssize_t got = ::read(source.get(), buffer, sizeof buffer);
@@ -346,6 +466,33 @@ bool CopyFile(const std::string& from, const std::string& to, std::string* reaso
     const timespec times[2] = {info.st_atim, info.st_mtim};
     return ::futimens(fd, times) == 0 ? 0 : errno;
   });
+}
+
+bool LinkOrCopyFile(const std::string& from, const std::string& to, std::string* reason) {
+  if (from.empty() || to.empty()) return FailErrno(reason, ENOENT);
+  struct stat replaced {};
+  bool existing = false;
+  // A backup is replaced whatever its permissions, as deleting it would be.
+  if (!InspectReplaced(to, replaced, existing, reason, false)) return false;
+  // The link gets a temporary name first and is renamed over `to`, so that
+  // `to` never goes missing.
+  static std::atomic<unsigned> counter{0};
+  const std::string stem =
+      JoinPath(DirectoryPart(to), TemporaryPrefix(to) + std::to_string(::getpid()) + "-l");
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string temporary = stem + std::to_string(counter++);
+    if (::link(from.c_str(), temporary.c_str()) != 0) {
+      if (errno == EEXIST) continue;
+      break;  // no hard links here: copy
+    }
+    if (::rename(temporary.c_str(), to.c_str()) != 0) {
+      const int error = errno;
+      ::unlink(temporary.c_str());
+      return FailErrno(reason, error);
+    }
+    return true;
+  }
+  return CopyFile(from, to, reason);
 }
 
 bool MakeDirectory(const std::string& path, std::string* reason) {

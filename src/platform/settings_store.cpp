@@ -2,9 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 #include <unordered_set>
 
 #include "platform/files.h"
@@ -170,12 +168,21 @@ void SettingsStore::EnsureLoaded() const {
   auto* self = const_cast<SettingsStore*>(this);
   if (path_.empty() || !PathExists(path_)) {
     self->LoadFromText("");
-  } else if (ReadFile(path_, text, &reason)) {
-    self->LoadFromText(text);
-  } else {
+  } else if (!ReadFilePrefix(path_, kMaxFileSize + 1, text, &reason)) {
     self->LoadFromText("");
     loadError_ = path_ + ": " + reason;
+  } else if (text.size() > kMaxFileSize) {
+    self->LoadFromText("");
+    loadError_ =
+        path_ + ": le fichier de paramètres dépasse " + std::to_string(kMaxFileSize / 1024) + " Ko";
+  } else {
+    self->LoadFromText(text);
   }
+}
+
+const std::string& SettingsStore::LoadError() const {
+  EnsureLoaded();
+  return loadError_;
 }
 
 int SettingsStore::FindKeyLine(const std::string& section, const std::string& key) const {
@@ -335,12 +342,7 @@ bool SettingsStore::Commit(std::vector<Line> lines, std::string* reason) {
     text += line.end;
   }
   // A settings file that is a link to another file is written through the link.
-  std::string target = path_;
-  std::error_code error;
-  if (std::filesystem::is_symlink(target, error)) {
-    const auto real = std::filesystem::canonical(target, error);
-    if (!error) target = real.string();
-  }
+  const std::string target = FollowLinks(path_);
   std::string why;
   if (!MakeDirectories(DirectoryPart(target), &why) || !WriteFileDurably(target, text, &why)) {
     return Refuse(reason, target + ": " + why);

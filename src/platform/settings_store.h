@@ -4,6 +4,7 @@
 // key keeps the rest of the file as it was.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,6 +27,14 @@ class SettingsStore {
   static void ResetInstance();
 
   const std::string& path() const { return path_; }
+
+  // Settings files larger than this are not read: each line costs memory
+  // many times its size, and the program writes a few kilobytes.
+  static constexpr std::size_t kMaxFileSize = 128 * 1024;
+  // Why the file exists but could not be read (too large, not a regular
+  // file, no permission), naming it; empty when it was read or is absent.
+  // Reads then give the defaults and writes are refused.
+  const std::string& LoadError() const;
 
   // Values are Windows-1252 text as stored in the file.
   std::string GetString(const std::string& section, const std::string& key,

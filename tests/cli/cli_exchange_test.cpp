@@ -54,7 +54,9 @@ TEST_F(CliExchangeTest, ImportTxtUsesAndKeepsTheTags) {
 
   ASSERT_TRUE(WriteFile(dir_ / "in2.txt", "@N Quatre\n"));
   ASSERT_EQ(Run("import-txt", dir_ / "in2.txt").status, 0);
-  EXPECT_EQ(Reopened()->GetTopic(3)->name, "Quatre");
+  const auto more = Reopened();
+  ASSERT_EQ(more->topicCount(), 4);
+  EXPECT_EQ(more->GetTopic(3)->name, "Quatre");
 
   EXPECT_EQ(Run("import-txt", dir_ / "in.txt", " --title " + std::string(129, 't')).status, 2);
   const CliResult missing = Run("import-txt", dir_ / "absent.txt");

@@ -118,12 +118,12 @@ TEST(RtfImport, ErrorsKeepTheTopicsFinishedSoFar) {
   {
     RtfImporter importer;  // a backslash that ends the data
     EXPECT_FALSE(importer.Parse("{\\rtf1 un\\page deux\\"));
-    EXPECT_EQ(importer.TopicCount(), 2);
+    ASSERT_EQ(importer.TopicCount(), 2);
   }
   {
     RtfImporter importer;  // a zero byte ends the data, the group is still open there
     EXPECT_FALSE(importer.Parse(std::string("{\\rtf1 a\\page \0b\\page}", 22)));
-    EXPECT_EQ(importer.TopicCount(), 1);
+    ASSERT_EQ(importer.TopicCount(), 1);
   }
   {
     RtfImporter importer;  // "\'" with its digits missing reads nothing beyond the data

@@ -25,7 +25,10 @@ std::ostream& operator<<(std::ostream& out, const Page& p) {
 std::vector<Page> Parse(std::string_view text, const ImportTags& tags = kTags) {
   std::vector<Page> pages;
   for (const auto& topic : ParseTaggedText(text, tags).topics) {
-    EXPECT_EQ(topic->subjectCount(), 1);
+    if (topic->subjectCount() != 1) {
+      ADD_FAILURE() << topic->name << " has " << topic->subjectCount() << " subjects, not 1";
+      continue;
+    }
     const CTypeEdit& subject = *topic->GetSubject(0);
     EXPECT_EQ(subject.typeCode, kTypeTexte);
     EXPECT_EQ(subject.flags, kFlagParagraphEnd);

@@ -137,6 +137,8 @@ TEST(DocumentFileTest, EverythingSurvivesARoundTrip) {
   doc.windows.Add(CWinAttr());
   const std::string first = doc.SaveToBytes();
   auto again = Loaded(first);
+  ASSERT_EQ(again->topicCount(), 1);
+  ASSERT_EQ(again->GetTopic(0)->subjectCount(), 7);
   EXPECT_EQ(again->GetTopic(0)->GetSubject(6)->typeCode, 0xFFFF);
   EXPECT_EQ(again->GetTopic(0)->GetSubject(0)->editBox, doc.GetTopic(0)->GetSubject(0)->editBox);
   EXPECT_EQ(again->extraRtfFiles.size(), 70000u);

@@ -144,14 +144,14 @@ TEST(DocumentTest, DeletedTopicsCanBeRecoveredUpToTheLimit) {
   ASSERT_TRUE(back);
   doc.AddTopic(std::move(back));
   EXPECT_EQ(Names(doc), "ba");
-  EXPECT_EQ(doc.GetDeletedCount(), 0);
+  ASSERT_EQ(doc.GetDeletedCount(), 0);
   EXPECT_EQ(doc.RemoveDeletedTopic(0, false), nullptr);
 
   for (int i = 0; i < CVeldorDoc::kMaxDeletedTopics + 2; ++i) {
     doc.AddTopic(MakeTopic(std::to_string(i)));
     doc.DeleteTopic(doc.topicCount() - 1);
   }
-  EXPECT_EQ(doc.GetDeletedCount(), CVeldorDoc::kMaxDeletedTopics);
+  ASSERT_EQ(doc.GetDeletedCount(), CVeldorDoc::kMaxDeletedTopics);
   EXPECT_EQ(doc.GetDeletedTopic(CVeldorDoc::kMaxDeletedTopics - 1)->name, "2047");
   EXPECT_EQ(doc.RemoveDeletedTopic(0, true), nullptr);
   EXPECT_EQ(doc.GetDeletedCount(), CVeldorDoc::kMaxDeletedTopics - 1);

@@ -133,6 +133,8 @@ TEST_F(ProjectJsonTest, SubjectsTakeBuiltInDefaultsWhateverTheUserSettings) {
 
   const std::unique_ptr<CVeldorDoc> doc = Load(R"({"topics": [{"name": "A", "subjects": [
       {"typeCode": 0}, {"typeCode": 3}, {"typeCode": 5}]}]})");
+  ASSERT_EQ(doc->topicCount(), 1);
+  ASSERT_EQ(doc->GetTopic(0)->subjectCount(), 3);
   const CTopic& topic = *doc->GetTopic(0);
   EXPECT_EQ(topic.GetSubject(0)->style.pointSize, 24);
   EXPECT_EQ(topic.GetSubject(0)->style.height, -32);
@@ -148,6 +150,8 @@ TEST_F(ProjectJsonTest, SubjectsTakeBuiltInDefaultsWhateverTheUserSettings) {
 TEST_F(ProjectJsonTest, IntegralFloatsAndNonFiniteBitsAreAccepted) {
   const std::unique_ptr<CVeldorDoc> doc = Load(R"({"topics": [{"name": "A", "subjects": [
       {"typeCode": 3.0, "flags": 1e2, "leftMargin": 2, "rightMargin": "0x7FC00001"}]}]})");
+  ASSERT_EQ(doc->topicCount(), 1);
+  ASSERT_EQ(doc->GetTopic(0)->subjectCount(), 1);
   const CTypeEdit& s = *doc->GetTopic(0)->GetSubject(0);
   EXPECT_EQ(s.typeCode, 3);
   EXPECT_EQ(s.flags, 100);
@@ -189,6 +193,7 @@ TEST_F(ProjectJsonTest, CapacitiesAreEnforced) {
            R"(, "topics": [{"subjects": )" + many(R"({"typeCode": 3})", 256) + "}]}");
   EXPECT_EQ(doc->windows.count(), 10);
   EXPECT_EQ(doc->globals.count(), 512);
+  ASSERT_EQ(doc->topicCount(), 1);
   EXPECT_EQ(doc->GetTopic(0)->subjectCount(), 256);
 }
 

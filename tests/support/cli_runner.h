@@ -51,6 +51,24 @@ class CliRunner {
     return *this;
   }
 
+  // One more variable of its environment (LD_PRELOAD, ...).
+  CliRunner& WithEnvironment(const std::string& name, const std::string& value) {
+    environment_ += name + "=" + ShellQuote(value) + " ";
+    return *this;
+  }
+  // Its standard output goes to `path` (such as /dev/full) instead of being collected.
+  CliRunner& WithOutputTo(std::string path) {
+    outputPath_ = std::move(path);
+    return *this;
+  }
+
+  // Killed after `seconds` (it then did not exit: status -1 or 124), so
+  // that a test of something that could hang fails instead.
+  CliRunner& WithTimeLimit(int seconds) {
+    timeLimit_ = "timeout -s KILL " + std::to_string(seconds) + " ";
+    return *this;
+  }
+
   // `args` are shell words, quoted where needed (ShellQuote).
   CliResult Run(const std::string& args) const {
     const std::string out = JoinPath(scratchDirectory_, ".stdout");
@@ -58,12 +76,13 @@ class CliRunner {
     std::string command;
     if (!workingDirectory_.empty()) command += "cd " + ShellQuote(workingDirectory_) + " && ";
     if (!settingsFile_.empty()) command += "VELDOR_INI=" + ShellQuote(settingsFile_) + " ";
-    command +=
-        ShellQuote(VELDOR_CLI_PATH) + " " + args + " >" + ShellQuote(out) + " 2>" + ShellQuote(err);
+    command += environment_ + timeLimit_;
+    command += ShellQuote(VELDOR_CLI_PATH) + " " + args + " >" +
+               ShellQuote(outputPath_.empty() ? out : outputPath_) + " 2>" + ShellQuote(err);
     CliResult result;
     const int status = std::system(command.c_str());
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ReadFile(out, result.out);
+    if (outputPath_.empty()) ReadFile(out, result.out);
     ReadFile(err, result.err);
     DeleteFile(out);
     DeleteFile(err);
@@ -74,6 +93,9 @@ class CliRunner {
   std::string scratchDirectory_;
   std::string workingDirectory_;
   std::string settingsFile_;
+  std::string environment_;
+  std::string outputPath_;
+  std::string timeLimit_;
 };
 
 }  // namespace veldor
