@@ -57,10 +57,12 @@ struct HotSpot {
 // variants (\{bmct ...\} transparent), or an embedded \pict group.
 struct PictureRef {
   enum class Placement : uint8_t { Character, Left, Right } placement = Placement::Character;
-  std::string file;               // as written, for bmc/bml/bmr
-  bool transparent = false;       // bmct, bmlt, bmrt
-  std::vector<uint8_t> embedded;  // \pict data (binary), when not a file reference
-  std::string embeddedKind;       // "dibitmap", "wbitmap", "wmetafile", "emfblip"...
+  std::string file;                             // as written, for bmc/bml/bmr
+  bool transparent = false;                     // bmct, bmlt, bmrt
+  std::vector<uint8_t> embedded;                // \pict data (binary), when not a file reference
+  std::string embeddedKind;                     // "dibitmap", "wbitmap", "wmetafile", "emfblip"...
+  int width = 0, height = 0;                    // \picw, \pich (pixels, or metafile units)
+  int goalWidthTwips = 0, goalHeightTwips = 0;  // \picwgoal, \pichgoal
 };
 
 // One piece of a paragraph: text in one format, a tab, a line break, or a
@@ -87,6 +89,7 @@ struct ParagraphFormat {
   bool boxed = false;         // \box
   bool borderTop = false, borderBottom = false, borderLeft = false, borderRight = false;
   bool thickBorder = false, doubleBorder = false;
+  bool borderBar = false;  // \brdrbar: a vertical bar beside the paragraph
   std::vector<TabStop> tabs;
   bool inTable = false;  // \intbl: a cell of a table row
   bool operator==(const ParagraphFormat&) const = default;
@@ -99,6 +102,10 @@ struct Paragraph {
   std::vector<PictureRef> pictures;
   bool endsCell = false;  // closed by \cell rather than \par
   bool endsRow = false;   // closed by \row
+  // Right edges of the cells of the row definition (\cellx) in effect for
+  // a paragraph in a table, and the row's left edge and cell gap.
+  std::vector<int> cellEdgesTwips;
+  int rowLeftTwips = 0, cellGapTwips = 0;
 };
 
 // A topic: everything between two \page breaks. The footnotes give it its
@@ -129,6 +136,11 @@ struct HelpDocument {
   std::vector<HelpColor> colors;
   std::vector<Topic> topics;
   std::vector<ReadNote> notes;  // unknown or skipped RTF, unbalanced groups...
+  int defaultFont = 0;          // \deff
+  bool isRtf = false;           // the data starts with "{\rtf"
+  bool wrongVersion = false;    // "\rtfN" with N other than 1: reading stopped there
+  bool unclosedGroups = false;  // the data ended inside a group
+  bool truncated = false;       // the data was longer than the reader's size limit
 };
 
 }  // namespace veldor::helprtf
