@@ -50,13 +50,15 @@ struct HelpPicture {
 
 // Loads the picture a topic names ({bmc NAME}); false with a reason when it
 // cannot be found or read.
-using PictureLoader =
-    std::function<bool(const std::string& name, HelpPicture& picture, std::string& reason)>;
+using PictureLoader = std::function<bool(const helprtf::PictureRef& reference, HelpPicture& picture,
+                                         std::string& reason)>;
 
 struct HlpInput {
   std::string title;
   std::string copyright;
   std::string contents;  // context string of the contents topic; empty: the first topic
+  std::string citation;
+  Bytes icon;  // an .ICO file
   std::vector<std::string> configMacros;
   std::vector<HelpWindow> windows;
   bool compress = true;

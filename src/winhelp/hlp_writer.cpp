@@ -231,7 +231,7 @@ class Builder {
               ") is not supported and is left out");
       return -1;
     }
-    const std::string key = AsciiUpper(picture.file);
+    const std::string key = AsciiUpper(picture.file) + (picture.transparent ? "|T" : "");
     const auto known = pictureNumbers_.find(key);
     if (known != pictureNumbers_.end()) {
       if (known->second < 0) return -1;
@@ -240,7 +240,7 @@ class Builder {
     }
     HelpPicture loaded;
     std::string reason;
-    if (!input_.loadPicture || !input_.loadPicture(picture.file, loaded, reason)) {
+    if (!input_.loadPicture || !input_.loadPicture(picture, loaded, reason)) {
       diagnostics_.TopicWarning(source.file->path, source.number,
                                 "picture '" + picture.file + "' is missing" +
                                     (reason.empty() ? std::string() : " (" + reason + ")"));
@@ -279,6 +279,8 @@ class Builder {
     SystemInfo info;
     info.title = input_.title;
     info.copyright = input_.copyright;
+    info.citation = input_.citation;
+    info.icon = input_.icon;
     info.configMacros = input_.configMacros;
     info.windows = windows_;
     info.date = input_.date;

@@ -64,8 +64,10 @@ Bytes BuildSystemFile(const SystemInfo& info) {
     data.U32(info.contentsOffset);
     Record(out, 3, data.bytes());
   }
+  if (!info.icon.empty() && info.icon.size() < 0xFFFF) Record(out, 5, info.icon);
   for (const std::string& macro : info.configMacros) StringRecord(out, 4, macro, kMaxMacroLength);
   for (const HelpWindow& window : info.windows) Record(out, 6, WindowRecord(window));
+  if (!info.citation.empty()) StringRecord(out, 8, info.citation, kMaxCopyrightLength);
   return std::move(out.bytes());
 }
 

@@ -13,6 +13,8 @@ namespace veldor::winhelp {
 struct SystemInfo {
   std::string title;
   std::string copyright;
+  std::string citation;
+  Bytes icon;
   uint32_t contentsOffset = 0;
   bool hasContents = false;
   std::vector<std::string> configMacros;
