@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 
 #include "devtools/help_map_reader.h"
@@ -343,7 +344,8 @@ std::string FindProjectFile(const std::string& name, const std::string& projectD
   if (name.empty()) return "";
   const auto existing = [](const std::string& path) {
     const std::string resolved = ResolvePath(path);
-    return FileExists(resolved) ? resolved : std::string();
+    return FileExists(resolved) ? std::filesystem::path(resolved).lexically_normal().string()
+                                : std::string();
   };
   std::vector<std::string> candidates;
   if (IsAbsolutePath(name)) {

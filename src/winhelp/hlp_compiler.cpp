@@ -22,9 +22,10 @@ std::string Join(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string DefaultOutputName(const HelpProjectFile& project) {
+// The HLP option, else the project's name as the command line gives it.
+std::string DefaultOutputName(const HelpProjectFile& project, const std::string& requested) {
   if (!project.outputName.empty()) return project.outputName;
-  return BaseNamePart(project.path) + ".HLP";
+  return BaseNamePart(requested) + ".HLP";
 }
 
 }  // namespace
@@ -116,9 +117,10 @@ CompileResult CompileHelpProject(const CompileRequest& request) {
 
   size_t topicCount = 0;
   for (const HelpSourceFile& file : input.files) topicCount += file.document.topics.size();
-  result.outputPath = ResolvePath(!request.outputPath.empty()
-                                      ? request.outputPath
-                                      : JoinPath(CurrentDirectory(), DefaultOutputName(project)));
+  result.outputPath = ResolvePath(
+      !request.outputPath.empty()
+          ? request.outputPath
+          : JoinPath(CurrentDirectory(), DefaultOutputName(project, request.projectPath)));
   if (topicCount == 0) {
     diagnostics.Error("no topic to compile; " + FileNamePart(result.outputPath) +
                       " is not written");

@@ -72,6 +72,7 @@ class Builder {
         continue;
       }
       HelpWindow kept = window;
+      const std::string fullName = AsciiLower(kept.name);
       if (kept.name.size() > kMaxWindowNameLength) {
         diagnostics_.Warning("window name '" + kept.name + "' is cut to " +
                              std::to_string(kMaxWindowNameLength) + " characters");
@@ -88,6 +89,8 @@ class Builder {
         continue;
       }
       windowNumbers_[key] = static_cast<int>(windows_.size());
+      // Jumps may still name the window in full.
+      windowNumbers_.emplace(fullName, static_cast<int>(windows_.size()));
       windows_.push_back(kept);
     }
   }
