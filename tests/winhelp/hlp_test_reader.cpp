@@ -41,8 +41,9 @@ int16_t CompressedShort(const uint8_t*& p) {
   return static_cast<int16_t>((*p++ >> 1) - 0x40);
 }
 
-// Decodes one LZ77 stream, stopping at `limit` output bytes.
-std::vector<uint8_t> Decompress(const uint8_t* p, const uint8_t* end, size_t limit) {
+}  // namespace
+
+std::vector<uint8_t> Lz77Decode(const uint8_t* p, const uint8_t* end, size_t limit) {
   std::vector<uint8_t> out;
   while (p < end && out.size() < limit) {
     const uint8_t flags = *p++;
@@ -62,8 +63,6 @@ std::vector<uint8_t> Decompress(const uint8_t* p, const uint8_t* end, size_t lim
   }
   return out;
 }
-
-}  // namespace
 
 int32_t ReferenceHash(const std::string& context) {
   int32_t hash = 0;
@@ -344,7 +343,7 @@ bool HlpTestReader::ReadTopics() {
   for (size_t at = 0; at < topic->size(); at += 4096) {
     base.push_back(stream.size());
     const uint8_t* data = topic->data() + at + 12;
-    std::vector<uint8_t> block = compressed ? Decompress(data, topic->data() + at + 4096, 0x4000)
+    std::vector<uint8_t> block = compressed ? Lz77Decode(data, topic->data() + at + 4096, 0x4000)
                                             : std::vector<uint8_t>(data, topic->data() + at + 4096);
     stream.insert(stream.end(), block.begin(), block.end());
   }

@@ -97,6 +97,9 @@ class HlpTestReader {
   std::string error_;
 };
 
+// Decodes an LZ77 stream, stopping after `limit` output bytes.
+std::vector<uint8_t> Lz77Decode(const uint8_t* data, const uint8_t* end, size_t limit);
+
 // A context hash computed here from its definition, for comparisons.
 int32_t ReferenceHash(const std::string& context);
 
