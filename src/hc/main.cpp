@@ -18,6 +18,9 @@ constexpr const char* kUsage =
     "  -o, --output FILE   write the help file to FILE (default: the project's\n"
     "                      name with .HLP, in the current directory)\n"
     "  -q, --quiet         print only the summary line\n"
+    "      --oem, --ansi   read TITLE and COPYRIGHT as OEM 850 or as Windows-1252\n"
+    "                      text (default: OEM when started under a compiler's\n"
+    "                      name, as the help build does, else Windows-1252)\n"
     "  -h, --help          show this help\n"
     "\n"
     "The names hcvel.pif, hcpvel.pif and hcw.exe before the project, and the\n"
@@ -37,6 +40,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   veldor::winhelp::CompileRequest request;
   bool quiet = false;
+  int oem = -1;  // -1: from the command form
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "-h" || arg == "--help" || arg == "/?") {
@@ -55,12 +59,19 @@ int main(int argc, char** argv) {
       request.outputPath = arg.substr(9);
       continue;
     }
+    if (arg == "--oem" || arg == "--ansi") {
+      oem = arg == "--oem" ? 1 : 0;
+      continue;
+    }
     if (arg == "-q" || arg == "--quiet") {
       quiet = true;
       continue;
     }
     if (arg.size() == 2 && arg[0] == '/') continue;  // /C /M /A /E and the like
-    if (request.projectPath.empty() && IsCompilerName(arg)) continue;
+    if (request.projectPath.empty() && IsCompilerName(arg)) {
+      if (oem < 0) oem = 2;  // started as the help build starts a compiler
+      continue;
+    }
     if (!arg.empty() && arg[0] == '-') {
       std::cerr << "veldor-hc: unknown option " << arg << "\n" << kUsage;
       return 2;
@@ -75,6 +86,7 @@ int main(int argc, char** argv) {
     std::cerr << "veldor-hc: no help project given\n" << kUsage;
     return 2;
   }
+  request.oemStrings = oem > 0;
   request.print = [quiet](const std::string& line) {
     if (!quiet || line.rfind("Error", 0) == 0 || line.find(" topics, ") != std::string::npos) {
       std::cout << line << "\n";

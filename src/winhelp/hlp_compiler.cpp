@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "helprtf/help_rtf_reader.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "winhelp/help_project_file.h"
@@ -53,8 +54,8 @@ CompileResult CompileHelpProject(const CompileRequest& request) {
   }
 
   HlpInput input;
-  input.title = project.title;
-  input.copyright = project.copyright;
+  input.title = request.oemStrings ? Oem850ToCp1252(project.title) : project.title;
+  input.copyright = request.oemStrings ? Oem850ToCp1252(project.copyright) : project.copyright;
   input.contents = project.contents;
   input.citation = project.citation;
   input.configMacros = project.configMacros;

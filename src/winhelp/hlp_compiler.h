@@ -14,6 +14,9 @@ struct CompileRequest {
   // The help file to write; empty: the project's name with ".HLP" (or its
   // HLP option) in the current directory.
   std::string outputPath;
+  // TITLE and COPYRIGHT are OEM 850 text (as our help build writes them
+  // for the DOS compilers it names) rather than Windows-1252.
+  bool oemStrings = false;
   // Receives every message line (the same lines as the error log).
   std::function<void(const std::string&)> print;
 };

@@ -49,6 +49,7 @@ inline constexpr uint32_t kNoPosition = 0xFFFFFFFF;
 // Topic link record types.
 inline constexpr uint8_t kRecordTopicHeader = 0x02;
 inline constexpr uint8_t kRecordDisplay = 0x20;
+inline constexpr uint8_t kRecordTable = 0x23;
 
 // LZ77: a 12-bit distance and a 4-bit length over 3.
 inline constexpr size_t kLz77Window = 4096;

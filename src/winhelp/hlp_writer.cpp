@@ -11,6 +11,7 @@
 #include "winhelp/hlp_limits.h"
 #include "winhelp/index_files.h"
 #include "winhelp/paragraph_encoder.h"
+#include "winhelp/picture_file.h"
 #include "winhelp/system_file.h"
 #include "winhelp/topic_file.h"
 
@@ -178,9 +179,27 @@ class Builder {
       }
       bool nonScrollingAllowed = true;
       bool any = false;
-      for (const helprtf::Paragraph& paragraph : topic.paragraphs) {
+      const auto& paragraphs = topic.paragraphs;
+      for (size_t p = 0; p < paragraphs.size(); ++p) {
+        const helprtf::Paragraph& paragraph = paragraphs[p];
         const bool nonScrolling = nonScrollingAllowed && paragraph.format.nonScrolling;
         if (!paragraph.format.nonScrolling) nonScrollingAllowed = false;
+        if (paragraph.format.inTable) {
+          // A row: its cells up to the paragraph that ends it.
+          std::vector<std::vector<const helprtf::Paragraph*>> cells(1);
+          for (; p < paragraphs.size() && paragraphs[p].format.inTable; ++p) {
+            cells.back().push_back(&paragraphs[p]);
+            if (paragraphs[p].endsRow) break;
+            if (paragraphs[p].endsCell) cells.emplace_back();
+          }
+          if (cells.back().empty()) cells.pop_back();
+          if (p == paragraphs.size() || !paragraphs[p].format.inTable) --p;
+          EncodedParagraph row = EncodeTableRow(cells, source.file->document, services);
+          topics_.AddParagraph(std::move(row.linkData1), std::move(row.linkData2), row.characters,
+                               nonScrolling, true);
+          any = true;
+          continue;
+        }
         for (EncodedParagraph& encoded :
              EncodeParagraph(paragraph, source.file->document, services)) {
           topics_.AddParagraph(std::move(encoded.linkData1), std::move(encoded.linkData2),
@@ -226,6 +245,18 @@ class Builder {
 
   int PictureNumber(size_t topic, const helprtf::PictureRef& picture, int& hotSpots) {
     const TopicSource& source = sources_[topic];
+    if (picture.file.empty() && picture.embeddedKind == "dibitmap") {
+      HelpPicture embedded;
+      std::string reason;
+      if (!MakeHelpPicture(picture.embedded, input_.compress, picture.transparent, embedded,
+                           reason)) {
+        diagnostics_.TopicWarning(source.file->path, source.number,
+                                  "embedded picture is left out: " + reason);
+        return -1;
+      }
+      pictures_.push_back(std::move(embedded));
+      return static_cast<int>(pictures_.size()) - 1;
+    }
     if (picture.file.empty()) {
       diagnostics_.TopicWarning(
           source.file->path, source.number,

@@ -82,31 +82,56 @@ class Encoder {
  public:
   Encoder(const Paragraph& paragraph, const helprtf::HelpDocument& document,
           ParagraphServices& services)
-      : paragraph_(paragraph), document_(document), services_(services) {
+      : paragraph_(&paragraph), document_(document), services_(services) {
     Start();
   }
 
   std::vector<EncodedParagraph> Encode() {
+    WriteRuns(true);
+    Finish();
+    return std::move(done_);
+  }
+
+  // One cell of a table row: its paragraphs, each closed by a paragraph
+  // end, under the attributes of the first; never split.
+  void EncodeCell(const std::vector<const Paragraph*>& paragraphs, ByteWriter& formatting,
+                  ByteWriter& text, uint32_t& hotSpots) {
+    for (const Paragraph* paragraph : paragraphs) {
+      paragraph_ = paragraph;
+      WriteRuns(false);
+      Command({kParagraphEnd});
+    }
+    FlushText();
+    data1_.U8(kFormattingEnd);
+    formatting.Append(attributes_.bytes());
+    formatting.Append(data1_.bytes());
+    text.Append(data2_.bytes());
+    hotSpots += hotSpots_;
+  }
+
+ private:
+  void WriteRuns(bool splittable) {
+    const Paragraph& paragraph = *paragraph_;
     int openHotSpot = -1;
-    for (const helprtf::Run& run : paragraph_.runs) {
+    for (const helprtf::Run& run : paragraph.runs) {
       if (run.hotSpot != openHotSpot) {
         if (openHotSpot >= 0) Command({kHotSpotEnd});
         openHotSpot = -1;
-        if (run.hotSpot >= 0 && run.hotSpot < static_cast<int>(paragraph_.hotSpots.size())) {
-          if (Full()) Split();
-          StartHotSpot(paragraph_.hotSpots[run.hotSpot]);
+        if (run.hotSpot >= 0 && run.hotSpot < static_cast<int>(paragraph.hotSpots.size())) {
+          if (splittable && Full()) Split();
+          StartHotSpot(paragraph.hotSpots[run.hotSpot]);
           openHotSpot = run.hotSpot;
         }
       }
       helprtf::CharFormat format = run.format;
       if (openHotSpot >= 0) {
-        const HotSpot& hotSpot = paragraph_.hotSpots[openHotSpot];
+        const HotSpot& hotSpot = paragraph.hotSpots[openHotSpot];
         if (hotSpot.noColor && !hotSpot.noUnderline) format.underline = true;
       }
       switch (run.kind) {
         case helprtf::Run::Kind::Text:
           SetFont(format);
-          AddText(run.text, openHotSpot < 0);
+          AddText(run.text, splittable && openHotSpot < 0);
           break;
         case helprtf::Run::Kind::Tab:
           Command({kTab});
@@ -120,11 +145,8 @@ class Encoder {
       }
     }
     if (openHotSpot >= 0) Command({kHotSpotEnd});
-    Finish();
-    return std::move(done_);
   }
 
- private:
   bool Full() const { return data1_.size() + data2_.size() > kMaxParagraphBytes; }
 
   void Start() {
@@ -133,7 +155,7 @@ class Encoder {
     text_.clear();
     hotSpots_ = 0;
     font_ = -1;
-    WriteAttributes(paragraph_.format, attributes_);
+    WriteAttributes(paragraph_->format, attributes_);
   }
 
   void Command(std::initializer_list<uint8_t> bytes) {
@@ -215,8 +237,8 @@ class Encoder {
   }
 
   void AddPicture(const helprtf::Run& run) {
-    if (run.picture < 0 || run.picture >= static_cast<int>(paragraph_.pictures.size())) return;
-    const helprtf::PictureRef& picture = paragraph_.pictures[run.picture];
+    if (run.picture < 0 || run.picture >= static_cast<int>(paragraph_->pictures.size())) return;
+    const helprtf::PictureRef& picture = paragraph_->pictures[run.picture];
     int hotSpots = 0;
     const int number = services_.pictureNumber ? services_.pictureNumber(picture, hotSpots) : -1;
     if (number < 0) return;
@@ -266,7 +288,7 @@ class Encoder {
     done_.push_back(std::move(encoded));
   }
 
-  const Paragraph& paragraph_;
+  const Paragraph* paragraph_;
   const helprtf::HelpDocument& document_;
   ParagraphServices& services_;
   ByteWriter attributes_, data1_, data2_;
@@ -308,6 +330,50 @@ FontDescriptor DescriptorOf(const helprtf::CharFormat& format,
     font.blue = color.blue;
   }
   return font;
+}
+
+EncodedParagraph EncodeTableRow(const std::vector<std::vector<const helprtf::Paragraph*>>& cells,
+                                const helprtf::HelpDocument& document,
+                                ParagraphServices& services) {
+  // Column layout from the row definition: the left edge, then each cell's
+  // gap and width, in half points.
+  const helprtf::Paragraph& last = *cells.back().back();
+  const int count = static_cast<int>(cells.size());
+  ByteWriter layout;
+  layout.U8(static_cast<uint8_t>(count));
+  layout.U8(1);  // fixed column widths
+  int left = last.rowLeftTwips;
+  for (int c = 0; c < count; ++c) {
+    int right =
+        c < static_cast<int>(last.cellEdgesTwips.size()) ? last.cellEdgesTwips[c] : left + 1440;
+    if (right <= left) right = left + 1440;
+    const int gap = c == 0 ? last.rowLeftTwips : last.cellGapTwips * 2;
+    layout.I16(HalfPoints(gap));
+    layout.I16(HalfPoints(std::max(right - left - (c == 0 ? 0 : last.cellGapTwips * 2), 10)));
+    left = right;
+  }
+  ByteWriter formatting, text;
+  uint32_t hotSpots = 0;
+  for (int c = 0; c < count; ++c) {
+    formatting.I16(static_cast<int16_t>(c));
+    formatting.I16(0);
+    formatting.U8(0);
+    formatting.U8(0);
+    formatting.U8(0x80);
+    formatting.U16(0);
+    Encoder(*cells[c].front(), document, services).EncodeCell(cells[c], formatting, text, hotSpots);
+  }
+  formatting.I16(-1);
+  EncodedParagraph encoded;
+  encoded.characters = static_cast<uint32_t>(text.size()) + hotSpots;
+  ByteWriter head;
+  head.CompressedLong(static_cast<int32_t>(encoded.characters));
+  head.CompressedUShort(static_cast<uint16_t>(std::min<uint32_t>(encoded.characters, 0x7FFF)));
+  head.Append(layout.bytes());
+  head.Append(formatting.bytes());
+  encoded.linkData1 = std::move(head.bytes());
+  encoded.linkData2 = std::move(text.bytes());
+  return encoded;
 }
 
 std::vector<EncodedParagraph> EncodeParagraph(const helprtf::Paragraph& paragraph,

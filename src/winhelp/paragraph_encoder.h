@@ -39,6 +39,11 @@ std::vector<EncodedParagraph> EncodeParagraph(const helprtf::Paragraph& paragrap
                                               const helprtf::HelpDocument& document,
                                               ParagraphServices& services);
 
+// One row of a table as a table record: its cells, each made of one or
+// more paragraphs.
+EncodedParagraph EncodeTableRow(const std::vector<std::vector<const helprtf::Paragraph*>>& cells,
+                                const helprtf::HelpDocument& document, ParagraphServices& services);
+
 // The font descriptor of a character format.
 FontDescriptor DescriptorOf(const helprtf::CharFormat& format,
                             const helprtf::HelpDocument& document);

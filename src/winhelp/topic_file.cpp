@@ -81,8 +81,9 @@ int TopicFile::BeginTopic(const std::string& title, const std::vector<std::strin
 }
 
 void TopicFile::AddParagraph(Bytes linkData1, Bytes linkData2, uint32_t characters,
-                             bool nonScrolling) {
-  AppendRecord(kRecordDisplay, linkData1, linkData2, characters, nonScrolling);
+                             bool nonScrolling, bool tableRow) {
+  AppendRecord(tableRow ? kRecordTable : kRecordDisplay, linkData1, linkData2, characters,
+               nonScrolling);
 }
 
 void TopicFile::SetBrowse(int topic, int previous, int next) {

@@ -19,9 +19,11 @@ class TopicFile {
   // Starts a topic: its title and entry macros (the header record's text).
   // Returns the topic's number (0-based).
   int BeginTopic(const std::string& title, const std::vector<std::string>& macros);
-  // A paragraph record of the current topic: the formatting part, the text
-  // part and its character count. `nonScrolling` paragraphs must come first.
-  void AddParagraph(Bytes linkData1, Bytes linkData2, uint32_t characters, bool nonScrolling);
+  // A paragraph record (or a table row record) of the current topic: the
+  // formatting part, the text part and its character count.
+  // `nonScrolling` paragraphs must come first.
+  void AddParagraph(Bytes linkData1, Bytes linkData2, uint32_t characters, bool nonScrolling,
+                    bool tableRow = false);
   // The browse sequence neighbours of a topic (-1 for none).
   void SetBrowse(int topic, int previous, int next);
 

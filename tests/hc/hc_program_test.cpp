@@ -147,6 +147,19 @@ TEST(HcProgram, OutputOptionAndBadCommandLines) {
   EXPECT_TRUE(FileExists(dir / "out/help.hlp"));
   EXPECT_FALSE(FileExists(dir / "X.HLP"));
 
+  // TITLE as the help build writes it, in OEM 850: read as such when
+  // started under a compiler's name, as Windows-1252 otherwise.
+  ASSERT_TRUE(WriteFile(dir / "T.HPJ", "[OPTIONS]\nTITLE=Compl\x82t\n[FILES]\nx.rtf\n"));
+  for (const auto& [args, title] :
+       {std::pair<std::string, std::string>{"hcvel.pif T.HPJ", "Compl\xE9t"},
+        {"T.HPJ", "Compl\x82t"},
+        {"--oem T.HPJ", "Compl\xE9t"}}) {
+    ASSERT_EQ(RunHc(dir.path(), args).status, 0) << args;
+    winhelp::testing::HlpTestReader reader;
+    ASSERT_TRUE(reader.Load(ReadBytes(dir / "T.HLP"))) << reader.error();
+    EXPECT_EQ(reader.title, title) << args;
+  }
+
   EXPECT_EQ(RunHc(dir.path(), "--help").status, 0);
   EXPECT_EQ(RunHc(dir.path(), "").status, 2);
   EXPECT_EQ(RunHc(dir.path(), "--frobnicate X.HPJ").status, 2);

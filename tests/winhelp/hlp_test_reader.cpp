@@ -239,6 +239,34 @@ bool HlpTestReader::ParseParagraph(const uint8_t* link, size_t size, ReadParagra
   const char* end2 = text + dataLen2;
   CompressedLong(p);
   CompressedUShort(p);
+  if (link[20] != 0x23) {
+    if (!ParseFormatting(p, end1, text, end2, paragraph)) return false;
+  } else {
+    // A table row: columns, then each cell's formatting until column -1.
+    paragraph.columns = *p++;
+    const uint8_t type = *p++;
+    if (type == 0 || type == 2) p += 2;
+    p += 4 * paragraph.columns;
+    while (true) {
+      if (p + 2 > end1) return Fail("table row has no end");
+      const int16_t column = static_cast<int16_t>(U16(p));
+      if (column == -1) {
+        p += 2;
+        break;
+      }
+      if (column < 0 || column >= paragraph.columns) return Fail("cell out of the row");
+      p += 5;
+      if (!ParseFormatting(p, end1, text, end2, paragraph)) return false;
+      paragraph.text += '|';
+    }
+  }
+  if (p != end1) return Fail("formatting continues after its end");
+  if (text != end2) return Fail("text continues after the formatting end");
+  return true;
+}
+
+bool HlpTestReader::ParseFormatting(const uint8_t*& p, const uint8_t* end1, const char*& text,
+                                    const char* end2, ReadParagraph& paragraph) {
   p += 4;
   const uint16_t bits = U16(p);
   p += 2;
@@ -328,8 +356,6 @@ bool HlpTestReader::ParseParagraph(const uint8_t* link, size_t size, ReadParagra
         return Fail("unknown formatting command " + std::to_string(command));
     }
   }
-  if (p != end1) return Fail("formatting continues after its end");
-  if (text != end2) return Fail("text continues after the formatting end");
   return true;
 }
 
@@ -386,7 +412,7 @@ bool HlpTestReader::ReadTopics() {
         text += length + 1;
       }
       topics.push_back(t);
-    } else if (type == 0x20) {
+    } else if (type == 0x20 || type == 0x23) {
       if (topics.empty()) return Fail("paragraph before the first topic");
       const uint8_t* p = link + 21;
       CompressedLong(p);

@@ -27,6 +27,7 @@ struct ReadParagraph {
   std::vector<int> pictures;    // |bmN numbers
   uint16_t attributes = 0;
   bool nonScrolling = false;
+  int columns = 0;  // a table row: its columns; its text has '|' after each cell
 };
 
 struct ReadTopic {
@@ -88,6 +89,8 @@ class HlpTestReader {
   bool ReadFonts();
   bool ReadTopics();
   bool ParseParagraph(const uint8_t* link, size_t size, ReadParagraph& paragraph);
+  bool ParseFormatting(const uint8_t*& p, const uint8_t* end1, const char*& text, const char* end2,
+                       ReadParagraph& paragraph);
   bool WalkTree(const std::vector<uint8_t>& tree, const std::string& what,
                 const std::function<bool(const uint8_t*, const uint8_t*, const uint8_t**)>& entry);
   void ReadIndexes();

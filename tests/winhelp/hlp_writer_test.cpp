@@ -131,6 +131,35 @@ TEST(HlpWriter, ReportsProblemsNamingTheTopic) {
   EXPECT_EQ(built->reader.TopicAtOffset(*built->reader.contents), 0);
 }
 
+TEST(HlpWriter, TableRowsBecomeTableRecords) {
+  HlpInput input = SampleInput();
+  helprtf::Topic& topic = input.files[0].document.topics[2];
+  const auto cell = [](const std::string& text, bool endsCell, bool endsRow) {
+    helprtf::Paragraph paragraph = TextParagraph(text);
+    paragraph.format.inTable = true;
+    paragraph.endsCell = endsCell;
+    paragraph.endsRow = endsRow;
+    paragraph.cellEdgesTwips = {2000, 5000};
+    paragraph.cellGapTwips = 100;
+    return paragraph;
+  };
+  topic.paragraphs.push_back(cell("A1", false, false));  // two paragraphs in one cell
+  topic.paragraphs.push_back(cell("A2", true, false));
+  topic.paragraphs.push_back(cell("B", true, true));
+  topic.paragraphs.push_back(cell("C", true, false));  // a row left open by the text
+  topic.paragraphs.push_back(TextParagraph("Apres"));
+  const auto built = Build(input);
+  const auto& paragraphs = built->reader.topics[2].paragraphs;
+  std::string all;
+  for (const auto& paragraph : paragraphs) all += "[" + paragraph.text + "]";
+  ASSERT_GE(paragraphs.size(), 4u) << all;  // the last topic also holds the closing record
+  EXPECT_EQ(paragraphs[1].columns, 2);
+  EXPECT_EQ(paragraphs[1].text, "A1\nA2\n|B\n|");
+  EXPECT_EQ(paragraphs[2].columns, 1);
+  EXPECT_EQ(paragraphs[2].text, "C\n|");
+  EXPECT_EQ(paragraphs[3].text, "Apres\n");
+}
+
 TEST(HlpWriter, ManyTopicsSpanBlocksAndTreeLevels) {
   // Enough topics and text for many topic blocks and multi-level trees;
   // long paragraphs are cut to fit a block.

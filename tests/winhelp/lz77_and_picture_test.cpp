@@ -162,6 +162,76 @@ TEST(PictureFile, BitmapsOfEveryStorageKeepTheirPixels) {
   }
 }
 
+// A hot spot picture as a hot spot editor saves it: one 8 x 1 monochrome
+// image and two hot spots, a jump (hash left at zero) and a macro.
+Bytes HotSpotPictureFile() {
+  ByteWriter hot;
+  hot.U8(1);
+  hot.U16(2);
+  hot.U32(0);  // no macro data
+  for (const uint8_t type : {uint8_t{0xE3}, uint8_t{0xC8}}) {
+    hot.U8(type);
+    hot.U8(0);
+    hot.U8(0);
+    for (int i = 0; i < 4; ++i) hot.U16(static_cast<uint16_t>(i + 1));
+    hot.U32(0);
+  }
+  hot.StringZ("zone1");
+  hot.StringZ("IDH_TARGET");
+  hot.StringZ("zone2");
+  hot.StringZ("Back()");
+  ByteWriter picture;
+  picture.U8(6);
+  picture.U8(0);
+  picture.CompressedULong(96);
+  picture.CompressedULong(96);
+  picture.CompressedUShort(1);
+  picture.CompressedUShort(1);
+  picture.CompressedULong(8);
+  picture.CompressedULong(1);
+  picture.CompressedULong(2);
+  picture.CompressedULong(0);
+  picture.CompressedULong(4);
+  picture.CompressedULong(static_cast<uint32_t>(hot.size()));
+  const size_t offsets = picture.size();
+  picture.U32(0);
+  picture.U32(0);
+  picture.Zeros(8);  // palette
+  picture.PatchU32(offsets, static_cast<uint32_t>(picture.size()));
+  picture.Append(Bytes{0xF0, 0, 0, 0});
+  picture.PatchU32(offsets + 4, static_cast<uint32_t>(picture.size()));
+  picture.Append(hot.bytes());
+  ByteWriter file;
+  file.U16(0x506C);
+  file.U16(1);
+  file.U32(8);
+  file.Append(picture.bytes());
+  return std::move(file.bytes());
+}
+
+TEST(PictureFile, HotSpotPicturesGetTheirJumpHashes) {
+  const Bytes file = HotSpotPictureFile();
+  HelpPicture picture;
+  std::string reason;
+  ASSERT_TRUE(MakeHelpPicture(file, true, false, picture, reason)) << reason;
+  EXPECT_EQ(picture.hotSpots, 2);
+  ASSERT_EQ(picture.data.size(), file.size());
+  // The hot spot block starts after the image data; the jump's hash is the
+  // last field of its 15-byte record.
+  const size_t strings = 6 + 11 + 6 + 7;  // the four names and targets
+  const size_t records = picture.data.size() - strings - 2 * 15;
+  const size_t jumpHash = records + 11;
+  uint32_t hash = 0;
+  for (int i = 3; i >= 0; --i) hash = (hash << 8) | picture.data[jumpHash + i];
+  EXPECT_EQ(static_cast<int32_t>(hash), testing::ReferenceHash("IDH_TARGET"));
+  // Nothing else changed.
+  for (size_t i = 0; i < file.size(); ++i) {
+    if (i < jumpHash || i >= jumpHash + 4) {
+      ASSERT_EQ(picture.data[i], file[i]) << i;
+    }
+  }
+}
+
 TEST(PictureFile, RefusesWhatIsNotABitmap) {
   for (const Bytes& file :
        {Bytes{}, Bytes{'B', 'M', 1, 2}, Bytes(60, 0), BitmapFile(4, 2, 8, 0, {}, {1, 2})}) {
