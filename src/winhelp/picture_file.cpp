@@ -126,7 +126,9 @@ bool HotSpotPicture(Bytes data, HelpPicture& picture, std::string& reason) {
   int hotSpots = 0;
   for (int i = 0; i < count; ++i) {
     const size_t start = Get32(data, 4 + 4 * static_cast<size_t>(i));
-    if (start + 2 + 30 > data.size()) {
+    // The longest picture header: type, packing, nine compressed numbers
+    // of up to four bytes and two offsets.
+    if (start + 2 + 9 * 4 + 8 > data.size()) {
       reason = "damaged hot spot picture";
       return false;
     }
@@ -146,7 +148,6 @@ bool HotSpotPicture(Bytes data, HelpPicture& picture, std::string& reason) {
     }
     const uint32_t hotSpotSize = ReadCULong(data, at);
     at += 4;  // data offset
-    if (at + 4 > data.size()) break;
     const uint32_t hotSpotOffset = Get32(data, at);
     const int found = FixHotSpots(data, start, hotSpotOffset, hotSpotSize);
     if (i == 0) hotSpots = found;
