@@ -74,6 +74,8 @@ inline constexpr int kMaxWindows = 255;
 // A paragraph whose text or formatting grows beyond this is cut into
 // several, so that every topic link fits a topic block.
 inline constexpr size_t kMaxParagraphBytes = 12000;
+// Columns of a table row.
+inline constexpr size_t kMaxTableColumns = 32;
 
 // Pictures ("lP" files and |bmN internal files).
 inline constexpr uint16_t kPictureMagic = 0x506C;

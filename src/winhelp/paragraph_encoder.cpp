@@ -332,24 +332,34 @@ FontDescriptor DescriptorOf(const helprtf::CharFormat& format,
   return font;
 }
 
-EncodedParagraph EncodeTableRow(const std::vector<std::vector<const helprtf::Paragraph*>>& cells,
+EncodedParagraph EncodeTableRow(const std::vector<std::vector<const helprtf::Paragraph*>>& rowCells,
                                 const helprtf::HelpDocument& document,
                                 ParagraphServices& services) {
+  // A row wider than the format allows keeps its extra cells in its last one.
+  std::vector<std::vector<const helprtf::Paragraph*>> cells = rowCells;
+  while (cells.size() > kMaxTableColumns) {
+    auto& previous = cells[cells.size() - 2];
+    previous.insert(previous.end(), cells.back().begin(), cells.back().end());
+    cells.pop_back();
+  }
   // Column layout from the row definition: the left edge, then each cell's
   // gap and width, in half points.
   const helprtf::Paragraph& last = *cells.back().back();
+  const auto twips = [](int64_t value) { return std::clamp<int64_t>(value, -163840, 163830); };
   const int count = static_cast<int>(cells.size());
   ByteWriter layout;
   layout.U8(static_cast<uint8_t>(count));
   layout.U8(1);  // fixed column widths
-  int left = last.rowLeftTwips;
+  const int64_t gapTwips = twips(last.cellGapTwips) * 2;
+  int64_t left = twips(last.rowLeftTwips);
   for (int c = 0; c < count; ++c) {
-    int right =
-        c < static_cast<int>(last.cellEdgesTwips.size()) ? last.cellEdgesTwips[c] : left + 1440;
+    int64_t right = c < static_cast<int>(last.cellEdgesTwips.size()) ? twips(last.cellEdgesTwips[c])
+                                                                     : left + 1440;
     if (right <= left) right = left + 1440;
-    const int gap = c == 0 ? last.rowLeftTwips : last.cellGapTwips * 2;
-    layout.I16(HalfPoints(gap));
-    layout.I16(HalfPoints(std::max(right - left - (c == 0 ? 0 : last.cellGapTwips * 2), 10)));
+    const int64_t gap = c == 0 ? twips(last.rowLeftTwips) : gapTwips;
+    const int64_t width = std::max<int64_t>(right - left - (c == 0 ? 0 : gapTwips), 10);
+    layout.I16(HalfPoints(static_cast<int>(twips(gap))));
+    layout.I16(HalfPoints(static_cast<int>(twips(width))));
     left = right;
   }
   ByteWriter formatting, text;

@@ -10,7 +10,6 @@ namespace veldor::winhelp {
 namespace {
 
 // Offsets inside a topic link and inside the header record's data.
-constexpr size_t kLinkBlockSize = 0;
 constexpr size_t kLinkPrevious = 8;
 constexpr size_t kLinkNext = 12;
 constexpr size_t kHeaderTopicSize = kTopicLinkHeaderSize + 0;
@@ -19,7 +18,6 @@ constexpr size_t kHeaderBrowseForward = kTopicLinkHeaderSize + 8;
 constexpr size_t kHeaderNonScroll = kTopicLinkHeaderSize + 16;
 constexpr size_t kHeaderScroll = kTopicLinkHeaderSize + 20;
 constexpr size_t kHeaderNextTopic = kTopicLinkHeaderSize + 24;
-constexpr size_t kHeaderDataSize = 28;
 
 void Put32(Bytes& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
