@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "helpbuild/build_checks.h"
 #include "helpbuild/build_flag.h"
@@ -62,6 +63,19 @@ bool DeliverCompiledHelp(const CVeldorDoc& doc, const std::string& name) {
 
 }  // namespace
 
+std::string CommandWithCompanion(const std::string& commandLine, const std::string& companion,
+                                 bool passProgramName) {
+  const std::vector<std::string> words = SplitCommandLine(commandLine);
+  if (words.empty() || !ResolveProgram(words[0]).empty()) return commandLine;
+  const std::string program = FindCompanionProgram(companion);
+  if (program.empty()) return commandLine;
+  std::string line = QuoteCommandArgument(program);
+  for (size_t i = passProgramName ? 0 : 1; i < words.size(); ++i) {
+    line += " " + QuoteCommandArgument(words[i]);
+  }
+  return line;
+}
+
 const char* CompilerCommandPrefix(uint16_t helpCompiler) {
   switch (helpCompiler) {
     case 1:
@@ -97,7 +111,8 @@ bool RunHelpCompiler(CVeldorDoc& doc, bool* compilerRan) {
         return false;
       }
     }
-    const ProcessResult run = RunCommandLine(CompilerCommandLine(doc), true);
+    const ProcessResult run =
+        RunCommandLine(CommandWithCompanion(CompilerCommandLine(doc), "veldor-hc", true), true);
     if (run.started) {
       if (compilerRan != nullptr) *compilerRan = true;
       if (doc.buildTextIndex) ok = BuildTextIndex(doc);
@@ -140,8 +155,9 @@ bool TestHelp(const CVeldorDoc& doc) {
   if (!FileExists(help)) return false;
   help = AbsolutePath(help);
   const std::string viewer = doc.help32 ? "winhlp32.exe " : "winhelp.exe ";
-  const ProcessResult run =
-      RunCommandLine(viewer + QuoteCommandArgument(help), false, DirectoryPart(help));
+  const ProcessResult run = RunCommandLine(
+      CommandWithCompanion(viewer + QuoteCommandArgument(help), "veldor-view", false), false,
+      DirectoryPart(help));
   if (run.started) return true;
   Messages().Message("Impossible de lancer le visualiseur d'aide : " + run.error, kBuildCaption,
                      MessageIcon::Error);

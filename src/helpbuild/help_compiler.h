@@ -18,6 +18,15 @@ const char* CompilerCommandPrefix(uint16_t helpCompiler);
 // in the work directory when it exists), quoted when it holds blanks.
 std::string CompilerCommandLine(const CVeldorDoc& doc);
 
+// The command actually started for a compiler or viewer command line:
+// the line itself when its program is configured in "Programmes" or on
+// PATH; else the line handed to the companion program `companion`
+// ("veldor-hc", "veldor-view") found beside the running program or on
+// PATH, which accepts the same words; else the line itself (whose start
+// then fails with the usual message).
+std::string CommandWithCompanion(const std::string& commandLine, const std::string& companion,
+                                 bool passProgramName);
+
 // Compiles: deletes an old compiled file from the current directory (the
 // program directory under the build wrapper), runs the chosen compiler and
 // waits for it, writes the text index when the project asks for it, and

@@ -160,4 +160,22 @@ char Utf16UnitToCp1252(char16_t unit) {
   return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
+std::string Oem850ToCp1252(std::string_view text) {
+  static const std::array<char, 256> table = [] {
+    std::array<char, 256> inverse;
+    inverse.fill('?');
+    for (int b = 0; b < 256; ++b) {
+      const std::string oem = Cp1252ToOem850(std::string(1, static_cast<char>(b)));
+      if (oem.size() != 1 || (oem[0] == '?' && b != '?')) continue;
+      char& slot = inverse[static_cast<unsigned char>(oem[0])];
+      if (slot == '?') slot = static_cast<char>(b);
+    }
+    return inverse;
+  }();
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) out += table[static_cast<unsigned char>(c)];
+  return out;
+}
+
 }  // namespace veldor

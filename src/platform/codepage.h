@@ -19,6 +19,9 @@ std::string Utf8ToCp1252(std::string_view text);
 bool IsValidUtf8(std::string_view text);
 // Windows-1252 to OEM code page 850; characters 850 lacks become '?'.
 std::string Cp1252ToOem850(std::string_view text);
+// OEM code page 850 back to Windows-1252, the inverse of Cp1252ToOem850;
+// characters Windows-1252 lacks (box drawing) become '?'.
+std::string Oem850ToCp1252(std::string_view text);
 // One UTF-16 code unit to Windows-1252 ('?' when it has no equivalent).
 char Utf16UnitToCp1252(char16_t unit);
 

@@ -320,6 +320,31 @@ std::string HomeDirectory() {
 
 }  // namespace
 
+std::string FindCompanionProgram(const std::string& name) {
+  char buffer[PATH_MAX];
+  const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (length > 0) {
+    const std::string beside =
+        JoinPath(DirectoryPart(std::string(buffer, static_cast<size_t>(length))), name);
+    if (FileExists(beside) && ::access(beside.c_str(), X_OK) == 0) return beside;
+  }
+  const char* searchPath = std::getenv("PATH");
+  const std::string path = searchPath != nullptr ? searchPath : "/usr/local/bin:/usr/bin:/bin";
+  std::string::size_type start = 0;
+  while (start <= path.size()) {
+    const auto end = std::min(path.find(':', start), path.size());
+    const std::string directory = path.substr(start, end - start);
+    if (!directory.empty()) {
+      const std::string candidate = JoinPath(directory, name);
+      if (FileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0) {
+        return candidate[0] == '/' ? candidate : JoinPath(CurrentDirectory(), candidate);
+      }
+    }
+    start = end + 1;
+  }
+  return "";
+}
+
 std::string ProgramDirectory() {
   const char* override = std::getenv("VELDOR_PROGRAM_DIR");
   if (override != nullptr && *override != '\0') {

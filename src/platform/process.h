@@ -29,6 +29,10 @@ std::string QuoteCommandArgument(const std::string& argument);
 // empty when nothing can run.
 std::vector<std::string> ResolveProgram(const std::string& windowsName);
 
+// A program installed with this one: `name` in the directory of the
+// running program's own file, else on PATH. Empty when there is none.
+std::string FindCompanionProgram(const std::string& name);
+
 struct ProcessResult {
   bool started = false;
   int exitCode = -1;  // when waited for and exited normally

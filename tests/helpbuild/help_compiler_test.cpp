@@ -218,3 +218,32 @@ TEST_F(HelpCompilerTest, TestHelpStartsTheViewerOnTheCompiledFile) {
 
 }  // namespace
 }  // namespace veldor
+
+namespace veldor {
+namespace {
+
+// Without a configured or installed compiler (or viewer), its command line
+// is handed to the companion program found on PATH or beside the program.
+TEST(CompanionProgram, TakesOverOnlyWhenTheProgramIsMissing) {
+  TempDirectory temp;
+  ASSERT_TRUE(WriteFile(temp / "companion", "#!/bin/sh\n"));
+  ASSERT_EQ(::chmod((temp / "companion").c_str(), 0755), 0);
+  ASSERT_TRUE(WriteFile(temp / "hcw.exe", "#!/bin/sh\n"));
+  ASSERT_EQ(::chmod((temp / "hcw.exe").c_str(), 0755), 0);
+  ScopedSettingsFile<> settings{temp / "none.ini"};
+  settings.Reload();
+  ScopedEnvironment path{"PATH", temp.path()};
+  // Installed: started as it is.
+  EXPECT_EQ(CommandWithCompanion("hcw.exe /C /M /A /E X.HPJ", "companion", true),
+            "hcw.exe /C /M /A /E X.HPJ");
+  // Missing: the companion gets the whole line, or the arguments only.
+  EXPECT_EQ(CommandWithCompanion("hcvel.pif \"my dir/X.HPJ\"", "companion", true),
+            temp / "companion" + " hcvel.pif \"my dir/X.HPJ\"");
+  EXPECT_EQ(CommandWithCompanion("winhlp32.exe /h/A.HLP", "companion", false),
+            temp / "companion" + " /h/A.HLP");
+  // No companion either: unchanged, so that starting it fails as before.
+  EXPECT_EQ(CommandWithCompanion("hcvel.pif X.HPJ", "absent-companion", true), "hcvel.pif X.HPJ");
+}
+
+}  // namespace
+}  // namespace veldor
