@@ -294,8 +294,9 @@ class TopicBuilder {
     const uint16_t size = format.U16();
     ByteReader data(format.Take(size), "lien");
     HelpLink link;
-    link.kind = (command & 1) ? LinkKind::Jump : LinkKind::Popup;
-    link.plain = command & 4;
+    // 0xEA/0xEB pop-ups, 0xEE/0xEF jumps; the odd ones keep the font.
+    link.kind = (command & 4) ? LinkKind::Jump : LinkKind::Popup;
+    link.plain = command & 1;
     const uint8_t type = data.U8();
     link.hash = data.U32();
     if (type == 1) {
