@@ -44,8 +44,8 @@ TEST(DamagedFileTest, TruncatedAtEveryOffset) {
 TEST(DamagedFileTest, OverwrittenBytesNeverCrash) {
   const std::string whole = hlptest::BuildHelpFile(hlptest::SampleSpec(Packing::BlocksAndPhrases));
   std::size_t refused = 0;
-  for (std::size_t at = 0; at < whole.size(); at += 3) {
-    for (unsigned char value : {0x00, 0x7F, 0xFF}) {
+  for (std::size_t at = 0; at < whole.size(); at += 11) {
+    for (unsigned char value : {0x00, 0xFF}) {
       std::string damaged = whole;
       damaged[at] = static_cast<char>(value);
       const HelpFileResult result = ReadHelpFile(damaged);

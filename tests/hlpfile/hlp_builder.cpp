@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 #include "hlpfile/context_hash.h"
 
@@ -183,7 +184,10 @@ struct Record {
 };
 
 constexpr std::size_t kPlainBlockData = 4096 - 12;
-constexpr std::size_t kPackedBlockData = 3600;  // fits in a block even uncompressible
+// A compressed block holds exactly 16 KB of topic data: readers stop
+// expanding there, and the zeros that fill the rest of the block are never
+// read. The builder's texts are repetitive enough to fit.
+constexpr std::size_t kPackedBlockData = 0x4000;
 
 }  // namespace
 
@@ -194,6 +198,19 @@ Paragraph Text(const std::string& text) {
 }
 
 std::string CompressLz77(const std::string& data) {
+  // Greedy matching over chains of earlier positions with the same first
+  // three bytes, within the 4096-byte window.
+  constexpr std::size_t kWindow = 4096;
+  constexpr int kChain = 32;
+  std::map<uint32_t, std::vector<std::size_t>> heads;
+  auto key = [&](std::size_t i) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(data[i])) |
+           (static_cast<uint32_t>(static_cast<unsigned char>(data[i + 1])) << 8) |
+           (static_cast<uint32_t>(static_cast<unsigned char>(data[i + 2])) << 16);
+  };
+  auto remember = [&](std::size_t i) {
+    if (i + 2 < data.size()) heads[key(i)].push_back(i);
+  };
   std::string out;
   std::size_t i = 0;
   while (i < data.size()) {
@@ -202,24 +219,33 @@ std::string CompressLz77(const std::string& data) {
     unsigned flags = 0;
     for (int bit = 0; bit < 8 && i < data.size(); ++bit) {
       std::size_t bestLength = 0, bestDistance = 0;
-      const std::size_t window = std::min<std::size_t>(i, 1024);
-      for (std::size_t d = 1; d <= window; ++d) {
-        std::size_t length = 0;
-        while (length < 18 && i + length < data.size() &&
-               data[i + length] == data[i - d + length]) {
-          ++length;
-        }
-        if (length > bestLength) {
-          bestLength = length;
-          bestDistance = d;
-          if (length == 18) break;
+      if (i + 2 < data.size()) {
+        auto it = heads.find(key(i));
+        if (it != heads.end()) {
+          const auto& chain = it->second;
+          int tried = 0;
+          for (auto c = chain.rbegin(); c != chain.rend() && tried < kChain; ++c, ++tried) {
+            const std::size_t d = i - *c;
+            if (d > kWindow) break;
+            std::size_t length = 0;
+            while (length < 18 && i + length < data.size() &&
+                   data[i + length] == data[*c + length]) {
+              ++length;
+            }
+            if (length > bestLength) {
+              bestLength = length;
+              bestDistance = d;
+            }
+          }
         }
       }
       if (bestLength >= 3) {
         flags |= 1u << bit;
         U16(out, static_cast<unsigned>(((bestLength - 3) << 12) | (bestDistance - 1)));
+        for (std::size_t k = 0; k < bestLength; ++k) remember(i + k);
         i += bestLength;
       } else {
+        remember(i);
         out.push_back(data[i++]);
       }
     }
@@ -409,8 +435,10 @@ std::string BuildHelpFile(const HelpSpec& spec) {
     U32(header, 0xFFFFFFFF);
     U32(header, 0xFFFFFFFF);
     U32(header, 0xFFFFFFFF);
-    const std::string chunk = stream.substr(start, perBlock);
+    std::string chunk = stream.substr(start, perBlock);
+    if (spec.compressBlocks) chunk.resize(perBlock, '\0');
     std::string body = spec.compressBlocks ? CompressLz77(chunk) : chunk;
+    if (body.size() > 4096 - 12) throw std::length_error("topic block does not compress enough");
     std::string blockData = header + body;
     if (start + perBlock < stream.size()) blockData.resize(4096, '\0');
     topicFile += blockData;

@@ -9,6 +9,9 @@ namespace veldor::hlptest {
 
 enum class Packing { Plain, Blocks, BlocksAndPhrases };
 
+// Enough text to fill more than one compressed topic block.
+inline constexpr int kLongTopicParagraphs = 200;
+
 inline HelpSpec SampleSpec(Packing packing) {
   HelpSpec spec;
   spec.title = "Aide de d\xE9monstration";
@@ -43,7 +46,7 @@ inline HelpSpec SampleSpec(Packing packing) {
   next.browse = 1;
   next.keywords = {"suite", "accueil"};
   next.mapNumber = 200;
-  for (int i = 0; i < 40; ++i) {
+  for (int i = 0; i < kLongTopicParagraphs; ++i) {
     next.paragraphs.push_back(Text("Voici la rubrique suivante, paragraphe " + std::to_string(i) +
                                    " qui remplit plusieurs blocs de texte r\xE9p\xE9t\xE9."));
   }
