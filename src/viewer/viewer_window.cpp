@@ -156,7 +156,9 @@ ViewerWindow::ViewerWindow(QWidget* parent) : QMainWindow(parent) {
   previous_->setVisible(false);
   next_->setVisible(false);
 
+  menuBar()->setAccessibleName(QStringLiteral("Menus"));
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+  file->setAccessibleName(QStringLiteral("Fichier"));
   QAction* open = file->addAction(QStringLiteral("&Ouvrir..."));
   open->setShortcut(QKeySequence::Open);
   connect(open, &QAction::triggered, this, [this] { OpenDialog(); });
@@ -164,6 +166,7 @@ ViewerWindow::ViewerWindow(QWidget* parent) : QMainWindow(parent) {
   QAction* quit = file->addAction(QStringLiteral("&Quitter"));
   connect(quit, &QAction::triggered, this, [this] { Quit(); });
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Aide"));
+  help->setAccessibleName(QStringLiteral("Aide"));
   QAction* about = help->addAction(QStringLiteral("&A propos de l'aide..."));
   connect(about, &QAction::triggered, this, [this] {
     const hlp::HelpDocument* d = session_.document();

@@ -132,5 +132,23 @@ TEST_F(ViewerWindowTest, DamagedAndForeignFilesGiveAMessage) {
   EXPECT_FALSE(window_.OpenFile(QString::fromStdString(TestDataPath("hlpfile/README.md"))));
 }
 
+TEST_F(ViewerWindowTest, EveryControlHasAnAccessibleName) {
+  ASSERT_TRUE(window_.OpenFile(QString::fromStdString(Build())));
+  window_.ShowTopic(0);
+  IndexDialog dialog(window_.session(), &window_);
+  for (QWidget* top : std::initializer_list<QWidget*>{&window_, &dialog}) {
+    for (QWidget* control : top->findChildren<QWidget*>()) {
+      if (control->objectName().startsWith(QLatin1String("qt_"))) continue;  // Qt's own parts
+      if (!control->inherits("QAbstractButton") && !control->inherits("QLineEdit") &&
+          !control->inherits("QAbstractItemView") && !control->inherits("QTextEdit") &&
+          !control->inherits("QMenu") && !control->inherits("QToolBar")) {
+        continue;
+      }
+      EXPECT_FALSE(control->accessibleName().isEmpty())
+          << control->metaObject()->className() << " of " << top->metaObject()->className();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace veldor::viewer
