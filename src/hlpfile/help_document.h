@@ -67,10 +67,11 @@ struct HotSpot {
 struct HelpRun {
   enum class Kind { Text, LineBreak, Tab, Picture };
   Kind kind = Kind::Text;
-  std::string text;  // Kind::Text
-  int font = -1;     // index into HelpDocument::fonts, -1 = default
-  int link = -1;     // index into HelpTopic::links, -1 = none
-  int picture = -1;  // Kind::Picture: the |bm number
+  std::string text;   // Kind::Text
+  int font = -1;      // index into HelpDocument::fonts, -1 = default
+  int link = -1;      // index into HelpTopic::links, -1 = none
+  int picture = -1;   // Kind::Picture: the |bm number, or -1
+  int embedded = -1;  // Kind::Picture stored in the topic: index into embeddedPictures
   PictureAlign align = PictureAlign::InLine;
 };
 
@@ -134,6 +135,8 @@ struct HelpDocument {
     std::size_t offset = 0, size = 0;
   };
   std::map<int, Span> pictures;
+  // Pictures stored in the topic text itself, in the |bm layout.
+  std::vector<std::string> embeddedPictures;
   std::shared_ptr<const std::string> bytes;  // the whole file
 };
 

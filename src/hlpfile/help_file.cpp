@@ -117,4 +117,23 @@ bool LoadPicture(const HelpDocument& document, int number, HelpPicture& picture,
   return true;
 }
 
+bool LoadRunPicture(const HelpDocument& document, const HelpRun& run, HelpPicture& picture,
+                    std::string& error) {
+  if (run.embedded < 0) return LoadPicture(document, run.picture, picture, error);
+  if (static_cast<std::size_t>(run.embedded) >= document.embeddedPictures.size()) {
+    error = "Image absente du fichier d'aide.";
+    return false;
+  }
+  try {
+    picture = DecodePicture(Bytes(document.embeddedPictures[run.embedded]));
+  } catch (const FormatError& e) {
+    error = e.what();
+    return false;
+  } catch (const std::bad_alloc&) {
+    error = "Mémoire insuffisante pour l'image.";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace veldor::hlp

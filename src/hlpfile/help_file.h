@@ -25,5 +25,8 @@ HelpFileResult OpenHelpFile(const std::string& path);
 // missing or damaged.
 bool LoadPicture(const HelpDocument& document, int number, HelpPicture& picture,
                  std::string& error);
+// Decodes the picture of a run (from |bmN or stored in the topic).
+bool LoadRunPicture(const HelpDocument& document, const HelpRun& run, HelpPicture& picture,
+                    std::string& error);
 
 }  // namespace veldor::hlp

@@ -81,8 +81,7 @@ std::string Utf8(std::string_view cp1252) {
 // Builds the paragraphs of one topic from its records.
 class TopicBuilder {
  public:
-  TopicBuilder(HelpTopic& topic, const HelpDocument& document)
-      : topic_(topic), document_(document) {}
+  TopicBuilder(HelpTopic& topic, HelpDocument& document) : topic_(topic), document_(document) {}
 
   void Record(uint8_t type, Bytes data1, std::string_view text, bool nonScrolling,
               TopicOffset offset) {
@@ -318,10 +317,17 @@ class TopicBuilder {
     if (type == 0x22) format.CompressedU16();  // hot spots, counted in offsets
     const Bytes data = format.Take(static_cast<std::size_t>(size));
     if (type != 0x03 && type != 0x22) return;  // embedded windows and buttons
-    if (data.U16(0, "image") != 0) return;     // picture data in the text
     HelpRun run;
     run.kind = HelpRun::Kind::Picture;
-    run.picture = data.U16(2, "image");
+    if (data.U16(0, "image") == 0) {
+      run.picture = data.U16(2, "image");
+    } else {
+      // The picture itself follows, laid out like a |bm file.
+      const Bytes picture = data.From(2, "image");
+      document_.embeddedPictures.emplace_back(reinterpret_cast<const char*>(picture.data),
+                                              picture.size);
+      run.embedded = static_cast<int>(document_.embeddedPictures.size()) - 1;
+    }
     run.align = command == 0x87   ? PictureAlign::Left
                 : command == 0x88 ? PictureAlign::Right
                                   : PictureAlign::InLine;
@@ -329,7 +335,7 @@ class TopicBuilder {
   }
 
   HelpTopic& topic_;
-  const HelpDocument& document_;
+  HelpDocument& document_;
   HelpParagraph style_;
   std::string_view text_;
   std::size_t textPos_ = 0;

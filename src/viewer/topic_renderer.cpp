@@ -163,8 +163,9 @@ class Writer {
   void Picture(const hlp::HelpRun& run, const QTextCharFormat& around) {
     hlp::HelpPicture picture;
     std::string error;
-    const QString name = QStringLiteral("bm:%1").arg(run.picture);
-    if (!hlp::LoadPicture(document_, run.picture, picture, error) || picture.pixels.empty()) {
+    const QString name = run.embedded >= 0 ? QStringLiteral("em:%1").arg(run.embedded)
+                                           : QStringLiteral("bm:%1").arg(run.picture);
+    if (!hlp::LoadRunPicture(document_, run, picture, error) || picture.pixels.empty()) {
       cursor_.insertText(QStringLiteral("[image]"), around);
       return;
     }
@@ -178,7 +179,8 @@ class Writer {
     format.setHeight(picture.height);
     if (!picture.hotspots.empty() && !format.isAnchor()) {
       format.setAnchor(true);
-      format.setAnchorHref(QStringLiteral("hot:%1:0").arg(run.picture));
+      format.setAnchorHref(run.embedded >= 0 ? QStringLiteral("hotem:%1:0").arg(run.embedded)
+                                             : QStringLiteral("hot:%1:0").arg(run.picture));
     }
     const QTextFrameFormat::Position position =
         run.align == hlp::PictureAlign::Left    ? QTextFrameFormat::FloatLeft

@@ -1,7 +1,8 @@
 // Lays a topic out in Qt text documents: fonts, sizes, colours, alignment,
 // indents, spacing, boxes, table rows and pictures. Links become anchors
 // "link:N" (N indexes the topic's links) and picture hot spots
-// "hot:P:N" (picture P, hot spot N).
+// "hot:P:N" (picture |bmP, hot spot N) or "hotem:E:N" (picture E stored in
+// the topic).
 #pragma once
 
 #include <QTextDocument>

@@ -230,11 +230,14 @@ void ViewerWindow::ActivateLink(const QString& href, int topic) {
     const int index = parts[1].toInt();
     const auto& links = d->topics[topic].links;
     if (index >= 0 && index < static_cast<int>(links.size())) session_.Follow(links[index], *this);
-  } else if (parts.size() == 3 && parts[0] == QLatin1String("hot")) {
+  } else if (parts.size() == 3 &&
+             (parts[0] == QLatin1String("hot") || parts[0] == QLatin1String("hotem"))) {
     hlp::HelpPicture picture;
     std::string error;
     const int spot = parts[2].toInt();
-    if (hlp::LoadPicture(*d, parts[1].toInt(), picture, error) && spot >= 0 &&
+    hlp::HelpRun run;
+    (parts[0] == QLatin1String("hot") ? run.picture : run.embedded) = parts[1].toInt();
+    if (hlp::LoadRunPicture(*d, run, picture, error) && spot >= 0 &&
         spot < static_cast<int>(picture.hotspots.size())) {
       session_.Follow(picture.hotspots[spot].link, *this);
     }

@@ -93,7 +93,7 @@ TEST_P(BuiltFileTest, ReadsTopicsLinksAndTables) {
 
   // The picture and its hot spot.
   const HelpParagraph& pictureParagraph = d.topics[2].paragraphs[1];
-  ASSERT_EQ(pictureParagraph.runs.size(), 1u);
+  ASSERT_EQ(pictureParagraph.runs.size(), 2u);
   EXPECT_EQ(pictureParagraph.runs[0].kind, HelpRun::Kind::Picture);
   HelpPicture picture;
   std::string error;
@@ -106,6 +106,14 @@ TEST_P(BuiltFileTest, ReadsTopicsLinksAndTables) {
   EXPECT_EQ(picture.hotspots[0].width, 8);
   EXPECT_EQ(picture.hotspots[0].link.hash, ContextHash("NOTE"));
   EXPECT_FALSE(LoadPicture(d, 7, picture, error));
+  // The same bitmap stored in the topic itself.
+  const HelpRun& embedded = pictureParagraph.runs[1];
+  ASSERT_EQ(embedded.kind, HelpRun::Kind::Picture);
+  ASSERT_GE(embedded.embedded, 0);
+  HelpPicture inTopic;
+  ASSERT_TRUE(LoadRunPicture(d, embedded, inTopic, error)) << error;
+  EXPECT_EQ(inTopic.pixels, picture.pixels);
+  EXPECT_EQ(inTopic.hotspots.size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Packings, BuiltFileTest,

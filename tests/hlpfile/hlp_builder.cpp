@@ -189,6 +189,57 @@ constexpr std::size_t kPlainBlockData = 4096 - 12;
 // read. The builder's texts are repetitive enough to fit.
 constexpr std::size_t kPackedBlockData = 0x4000;
 
+// The |bm layout of an 8x4 two-colour bitmap with one hot spot that jumps
+// to `target`.
+std::string Bitmap(const std::string& target) {
+  // 8x4 pixels, 1 bit per pixel, rows of 4 bytes, bottom-up: the top row
+  // is black, the others white. One jump hot spot over the whole picture.
+  std::string bits;
+  for (int row = 0; row < 4; ++row) {
+    bits += row == 3 ? std::string("\x00\x00\x00\x00", 4) : std::string("\xFF\x00\x00\x00", 4);
+  }
+  std::string hot;
+  U8(hot, 1);
+  U16(hot, 1);
+  U32(hot, 0);
+  U8(hot, 0xE3);
+  U8(hot, 0);
+  U8(hot, 0);
+  U16(hot, 0);
+  U16(hot, 0);
+  U16(hot, 8);
+  U16(hot, 4);
+  U32(hot, 0);
+  hot += std::string("zone") + '\0';
+  hot += target + '\0';
+  std::string pic;
+  U8(pic, 6);
+  U8(pic, 0);
+  CU32(pic, 96);
+  CU32(pic, 96);
+  CU16(pic, 1);
+  CU16(pic, 1);
+  CU32(pic, 8);
+  CU32(pic, 4);
+  CU32(pic, 2);
+  CU32(pic, 0);
+  CU32(pic, static_cast<uint32_t>(bits.size()));
+  CU32(pic, static_cast<uint32_t>(hot.size()));
+  const std::size_t fixups = pic.size();
+  U32(pic, 0);
+  U32(pic, 0);
+  pic += std::string("\x00\x00\x00\x00\xFF\xFF\xFF\x00", 8);  // black, white
+  SetU32(pic, fixups, static_cast<uint32_t>(pic.size()));
+  pic += bits;
+  SetU32(pic, fixups + 4, static_cast<uint32_t>(pic.size()));
+  pic += hot;
+  std::string bm;
+  U16(bm, 0x506C);
+  U16(bm, 1);
+  U32(bm, 8);
+  return bm + pic;
+}
+
 }  // namespace
 
 Paragraph Text(const std::string& text) {
@@ -256,6 +307,8 @@ std::string CompressLz77(const std::string& data) {
 
 std::string BuildHelpFile(const HelpSpec& spec) {
   const bool phrases = !spec.phrases.empty();
+  const std::string bitmap =
+      Bitmap(spec.topics.empty() ? std::string() : spec.topics.back().context);
   // The records of every topic.
   std::vector<Record> records;
   for (std::size_t t = 0; t < spec.topics.size(); ++t) {
@@ -296,8 +349,13 @@ std::string BuildHelpFile(const HelpSpec& spec) {
       for (const Piece& piece : para.pieces) {
         if (piece.picture >= 0) {
           std::string data;
-          U16(data, 0);
-          U16(data, static_cast<unsigned>(piece.picture));
+          if (piece.embedded) {
+            U16(data, 1);
+            data += bitmap;
+          } else {
+            U16(data, 0);
+            U16(data, static_cast<unsigned>(piece.picture));
+          }
           std::string cmd("\x86\x03", 2);
           CS32(cmd, static_cast<int32_t>(data.size()));
           command(cmd + data);
@@ -546,54 +604,7 @@ std::string BuildHelpFile(const HelpSpec& spec) {
       files["|CTXOMAP"] = m;
     }
   }
-  if (spec.withPicture) {
-    // 8x4 pixels, 1 bit per pixel, rows of 4 bytes, bottom-up: the top row
-    // is black, the others white. One jump hot spot over the whole picture.
-    std::string bits;
-    for (int row = 0; row < 4; ++row) {
-      bits += row == 3 ? std::string("\x00\x00\x00\x00", 4) : std::string("\xFF\x00\x00\x00", 4);
-    }
-    std::string hot;
-    U8(hot, 1);
-    U16(hot, 1);
-    U32(hot, 0);
-    U8(hot, 0xE3);
-    U8(hot, 0);
-    U8(hot, 0);
-    U16(hot, 0);
-    U16(hot, 0);
-    U16(hot, 8);
-    U16(hot, 4);
-    U32(hot, 0);
-    hot += std::string("zone") + '\0';
-    hot += (spec.topics.empty() ? std::string() : spec.topics.back().context) + '\0';
-    std::string pic;
-    U8(pic, 6);
-    U8(pic, 0);
-    CU32(pic, 96);
-    CU32(pic, 96);
-    CU16(pic, 1);
-    CU16(pic, 1);
-    CU32(pic, 8);
-    CU32(pic, 4);
-    CU32(pic, 2);
-    CU32(pic, 0);
-    CU32(pic, static_cast<uint32_t>(bits.size()));
-    CU32(pic, static_cast<uint32_t>(hot.size()));
-    const std::size_t fixups = pic.size();
-    U32(pic, 0);
-    U32(pic, 0);
-    pic += std::string("\x00\x00\x00\x00\xFF\xFF\xFF\x00", 8);  // black, white
-    SetU32(pic, fixups, static_cast<uint32_t>(pic.size()));
-    pic += bits;
-    SetU32(pic, fixups + 4, static_cast<uint32_t>(pic.size()));
-    pic += hot;
-    std::string bm;
-    U16(bm, 0x506C);
-    U16(bm, 1);
-    U32(bm, 8);
-    files["|bm0"] = bm + pic;
-  }
+  if (spec.withPicture) files["|bm0"] = bitmap;
   // The container: header, files, then the directory.
   std::string out(16, '\0');
   std::vector<std::pair<std::string, std::string>> directory;

@@ -12,12 +12,13 @@
 namespace veldor::hlptest {
 
 struct Piece {
-  std::string text;    // Windows-1252
-  std::string jump;    // context of a jump, or ""
-  std::string popup;   // context of a pop-up, or ""
-  std::string macro;   // macro of a hot spot, or ""
-  std::string window;  // secondary window of the jump, or ""
-  int picture = -1;    // a picture reference instead of text
+  std::string text;       // Windows-1252
+  std::string jump;       // context of a jump, or ""
+  std::string popup;      // context of a pop-up, or ""
+  std::string macro;      // macro of a hot spot, or ""
+  std::string window;     // secondary window of the jump, or ""
+  int picture = -1;       // a picture reference instead of text
+  bool embedded = false;  // with picture: the bitmap stored in the topic
 };
 
 struct Paragraph {
@@ -86,6 +87,12 @@ inline Piece MacroLink(const std::string& text, const std::string& macro) {
 inline Piece PictureRef(int number) {
   Piece p;
   p.picture = number;
+  return p;
+}
+inline Piece EmbeddedPicture() {
+  Piece p;
+  p.picture = 0;
+  p.embedded = true;
   return p;
 }
 

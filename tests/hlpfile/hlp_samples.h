@@ -56,7 +56,7 @@ inline HelpSpec SampleSpec(Packing packing) {
   note.title = "Note";
   note.paragraphs.push_back(Text("Une note en fen\xEAtre contextuelle."));
   Paragraph picture;
-  picture.pieces = {PictureRef(0)};
+  picture.pieces = {PictureRef(0), EmbeddedPicture()};
   note.paragraphs.push_back(picture);
   spec.topics.push_back(note);
   spec.contentsTopic = 0;
