@@ -47,9 +47,7 @@ HelpLink HotspotLink(uint8_t kind, const std::string& target) {
     link.macro = Cp1252ToUtf8(target);
     return link;
   }
-  const bool external = kind >= 0xEA;  // 0xEA..0xEF name a file or window
-  link.kind = (external ? (kind & 4) : (kind & 1)) ? LinkKind::Jump : LinkKind::Popup;
-  if (external) link.plain = kind & 1;
+  link.kind = (kind & 1) ? LinkKind::Jump : LinkKind::Popup;
   std::string context = target;
   if (const auto window = context.find('>'); window != std::string::npos) {
     link.window = Cp1252ToUtf8(context.substr(window + 1));

@@ -78,6 +78,11 @@ std::string Utf8(std::string_view cp1252) {
   return Cp1252ToUtf8(cp1252);
 }
 
+std::string Hex(uint8_t value) {
+  static const char digits[] = "0123456789ABCDEF";
+  return std::string("0x") + digits[value >> 4] + digits[value & 0x0F];
+}
+
 // Builds the paragraphs of one topic from its records.
 class TopicBuilder {
  public:
@@ -254,9 +259,10 @@ class TopicBuilder {
           break;  // the hyphen itself is in the text
         case 0xC8:
         case 0xCC: {
+          // The length counts the macro's bytes (with its NUL) after the
+          // length field.
           const uint16_t length = format.U16();
-          if (length < 3) Fail("Macro de lien invalide.");
-          const Bytes macro = format.Take(length - 3u);
+          const Bytes macro = format.Take(length);
           HelpLink link;
           link.kind = LinkKind::Macro;
           link.macro = RecordText(macro);
@@ -284,7 +290,7 @@ class TopicBuilder {
           ExternalLink(format, command);
           break;
         default:
-          Fail("Commande de mise en forme inconnue.");
+          Fail("Commande de mise en forme inconnue : " + Hex(command) + ".");
       }
     }
   }
@@ -293,9 +299,10 @@ class TopicBuilder {
     const uint16_t size = format.U16();
     ByteReader data(format.Take(size), "lien");
     HelpLink link;
-    // 0xEA/0xEB pop-ups, 0xEE/0xEF jumps; the odd ones keep the font.
-    link.kind = (command & 4) ? LinkKind::Jump : LinkKind::Popup;
-    link.plain = command & 1;
+    // As for 0xE2..0xE7: odd commands jump, even ones pop up; 0xEE and
+    // 0xEF keep the font.
+    link.kind = (command & 1) ? LinkKind::Jump : LinkKind::Popup;
+    link.plain = command & 4;
     const uint8_t type = data.U8();
     link.hash = data.U32();
     if (type == 1) {

@@ -79,6 +79,8 @@ TEST_P(BuiltFileTest, ReadsTopicsLinksAndTables) {
   EXPECT_EQ(other.align, ParagraphAlign::Center);
   EXPECT_EQ(other.leftIndent, 20);
   EXPECT_EQ(contents.links[other.runs[0].link].window, "second");
+  EXPECT_EQ(contents.links[other.runs[0].link].kind, LinkKind::Jump);
+  EXPECT_EQ(contents.links[other.runs[0].link].hash, ContextHash("SUITE"));
   const HelpLink& macro = contents.links[other.runs[2].link];
   EXPECT_EQ(macro.kind, LinkKind::Macro);
   EXPECT_EQ(macro.macro, "Back()");

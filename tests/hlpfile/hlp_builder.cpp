@@ -369,10 +369,10 @@ std::string BuildHelpFile(const HelpSpec& spec) {
         std::string cmd;
         if (!piece.macro.empty()) {
           cmd += '\xC8';
-          U16(cmd, static_cast<unsigned>(piece.macro.size() + 3));
-          cmd += piece.macro;
+          U16(cmd, static_cast<unsigned>(piece.macro.size() + 1));
+          cmd += piece.macro + '\0';
         } else if (!piece.window.empty()) {
-          cmd += '\xEE';
+          cmd += '\xEB';
           std::string data;
           U8(data, 6);
           U32(data, hlp::ContextHash(piece.jump));
