@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "ui/app/message_boxes.h"
 #include "ui/app/startup.h"
+#include "ui/shell/editor_wiring.h"
 #include "ui/shell/main_window.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   veldor::ui::MessageBoxes messages;
   veldor::SetMessages(&messages);
 
+  veldor::ui::WireEditorHooks();
   veldor::ui::MainWindow window(veldor::ui::StartEditor());
   window.show();
   // A file named on the command line is opened; anything else is ignored.

@@ -36,6 +36,7 @@
 #include "ui/app/message_boxes.h"
 #include "ui/app/ui_text.h"
 #include "ui/commands/menu_layout.h"
+#include "ui/dialogs/dialog_launchers.h"
 #include "ui/errors/error_list_view.h"
 #include "ui/shell/editor_hooks.h"
 #include "ui/topics/topic_editor_view.h"
@@ -381,12 +382,7 @@ void ProjectWindow::AfterProjectChange() {
 }
 
 void ProjectWindow::ExportText() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, "Exporte fichier texte",
-                                   DialogDirectory(*doc_) + "/export.txt", "Fichier texte (*.txt)");
-  if (path.isEmpty()) return;
-  WaitCursor wait;
-  ::veldor::ExportText(*doc_, ToUtf8(path));
+  ExportTextDialog(this, *doc_);
 }
 
 void ProjectWindow::ExportRtf() {
@@ -403,74 +399,28 @@ void ProjectWindow::ExportRtf() {
 }
 
 void ProjectWindow::ExportHtml() {
-  const QString dir =
-      QFileDialog::getExistingDirectory(this, "Exporte fichiers HTML", DialogDirectory(*doc_));
-  if (dir.isEmpty()) return;
-  WaitCursor wait;
-  if (!::veldor::ExportHtml(*doc_, ToUtf8(dir))) {
-    Messages().Message("L'export HTML est incomplet.", "Export HTML", MessageIcon::Warning);
-  }
+  ExportHtmlDialog(this, *doc_);
 }
 
 void ProjectWindow::ImportText() {
-  SettingsStore& store = SettingsStore::Instance();
-  ImportTags tags = LoadImportTags(store);
-  const QString path = QFileDialog::getOpenFileName(this, "Importe Texte", DialogDirectory(*doc_),
-                                                    "Fichier texte (*.txt);;Tous (*)");
-  if (path.isEmpty()) return;
-  tags.fileName = ToModel(path);
-  SaveImportTags(store, tags);
-  ImportSummary summary;
-  ::veldor::ImportText(*doc_, ToUtf8(path), tags, &summary);
-  if (summary.added > 0) doc_->SetModifiedFlag();
+  if (ImportTextDialog(this, *doc_, SettingsStore::Instance()) > 0) doc_->SetModifiedFlag();
   AfterProjectChange();
 }
 
 void ProjectWindow::ImportRtf() {
-  const QString path = QFileDialog::getOpenFileName(this, "Importe RTF", DialogDirectory(*doc_),
-                                                    "Fichier RTF (*.rtf);;Tous (*)");
-  if (path.isEmpty()) return;
-  ImportSummary summary;
-  ::veldor::ImportRtf(*doc_, ToUtf8(path), &summary);
-  if (summary.added > 0) doc_->SetModifiedFlag();
+  if (ImportRtfDialog(this, *doc_) > 0) doc_->SetModifiedFlag();
   AfterProjectChange();
 }
 
 void ProjectWindow::RunWizard(bool delphi) {
-  const QString path = QFileDialog::getOpenFileName(
-      this, delphi ? "Projet Delphi" : "Projet Visual Basic", DialogDirectory(*doc_),
-      delphi ? "Projet Delphi (*.dpr *.DPR)" : "Projet Visual Basic (*.vbp *.mak *.VBP *.MAK)");
-  if (path.isEmpty()) return;
-  WizardReport report;
-  const std::string file = ToUtf8(path);
-  const bool ok =
-      delphi ? RunDelphiWizard(*doc_, file, &report) : RunVbWizard(*doc_, file, &report);
-  if (!ok && !report.error.empty()) {
-    Messages().Message(report.error, "", MessageIcon::Error);
-  }
-  if (ok) doc_->SetModifiedFlag();
+  const bool changed = delphi ? DelphiWizardDialog(this, *doc_, SettingsStore::Instance())
+                              : VisualBasicWizardDialog(this, *doc_);
+  if (changed) doc_->SetModifiedFlag();
   AfterProjectChange();
 }
 
 void ProjectWindow::ShowDoubleReference() {
-  std::vector<std::string> lines;
-  std::string error;
-  if (!ListLinkedHelpIds(*doc_, lines, &error)) {
-    if (!error.empty()) Messages().Message(error, "", MessageIcon::Warning);
-    return;
-  }
-  QDialog dialog(this);
-  dialog.setWindowTitle("Liste ID  Help");
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* list = new QListWidget(&dialog);
-  list->setAccessibleName("Liste ID  Help");
-  for (const std::string& line : lines) list->addItem(FromModel(line));
-  layout->addWidget(list);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  layout->addWidget(buttons);
-  dialog.resize(400, 360);
-  dialog.exec();
+  ShowHelpIdListDialog(this, *doc_);
 }
 
 void ProjectWindow::RunProjectDialog(const std::function<bool(QWidget*, CVeldorDoc&)>& dialog) {
