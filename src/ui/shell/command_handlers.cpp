@@ -1,5 +1,6 @@
 #include "ui/shell/command_handlers.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QToolBar>
@@ -7,7 +8,9 @@
 #include <utility>
 
 #include "ui/app/clipboards.h"
+#include "ui/app/program_help.h"
 #include "ui/shell/editor_hooks.h"
+#include "ui/shell/help_launcher.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/project_window.h"
 #include "ui/topics/topic_editor_view.h"
@@ -92,9 +95,13 @@ const std::vector<std::pair<CommandId, CommandHandler>>& Handlers() {
        [](T& t) {
          if (Hooks().editTools) Hooks().editTools(&t.main);
        }},
-      {C::HelpIndex, [](T& t) { t.main.ShowProgramHelp(); }},
-      {C::HelpUsing, [](T& t) { t.main.ShowProgramHelp(); }},
-      {C::HelpContext, [](T& t) { t.main.ShowProgramHelp(); }},
+      {C::HelpIndex, [](T&) { OpenProgramHelp(""); }},
+      {C::HelpUsing, [](T&) { OpenProgramHelp(kHelpUsingHelp); }},
+      {C::HelpContext,
+       [](T& t) {
+         QWidget* focus = QApplication::focusWidget();
+         OpenProgramHelp(HelpContextOf(focus != nullptr ? focus : &t.main));
+       }},
       {C::HelpMode, [](T& t) { t.main.EnterHelpMode(); }},
       {C::AppAbout, [](T& t) { t.main.About(); }},
       {C::ExchangeSubjects, [](T& t) { Editor(t).ExchangeSubjects(); }},

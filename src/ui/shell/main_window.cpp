@@ -20,7 +20,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QWhatsThis>
 
 #include "model/document.h"
 #include "platform/files.h"
@@ -33,6 +32,7 @@
 #include "ui/commands/command_table.h"
 #include "ui/shell/command_handlers.h"
 #include "ui/shell/editor_hooks.h"
+#include "ui/shell/help_launcher.h"
 #include "ui/shell/project_window.h"
 #include "ui/topics/topic_editor_view.h"
 
@@ -452,23 +452,9 @@ void MainWindow::About() {
   box.exec();
 }
 
-void MainWindow::ShowProgramHelp() {
-  QMessageBox box(QMessageBox::Information, "Aide de Veldor",
-                  "Chaque projet s'ouvre dans une fenêtre à trois volets: la liste des topics "
-                  "à gauche, l'éditeur de topics en haut à droite, la liste des erreurs en "
-                  "dessous.\n\n"
-                  "Ctrl+N nouveau projet, Ctrl+O ouvrir, Ctrl+S sauver,\n"
-                  "Ctrl+C / Ctrl+X / Ctrl+V copie, coupe et ramène un topic,\n"
-                  "F6 / Maj+F6 volet suivant / précédent, Alt+F1 test de l'aide.\n\n"
-                  "Le menu Fabrique construit le fichier RTF, le projet HPJ et l'aide compilée; "
-                  "un double-clic sur une ligne de la liste des erreurs montre le topic.",
-                  QMessageBox::Ok, this);
-  box.exec();
-}
-
 void MainWindow::EnterHelpMode() {
   statusBar()->showMessage("Choisir l'objet dont on désire l'aide");
-  QWhatsThis::enterWhatsThisMode();
+  StartHelpMode(this, [this] { statusBar()->clearMessage(); });
 }
 
 void MainWindow::ArrangeIcons() {

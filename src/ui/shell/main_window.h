@@ -65,7 +65,6 @@ class MainWindow : public QMainWindow {
   void Quit();
   void PrintSetup();
   void About();
-  void ShowProgramHelp();
   void EnterHelpMode();
   void ArrangeIcons();
 
