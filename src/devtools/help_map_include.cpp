@@ -1,13 +1,13 @@
 #include "devtools/help_map_include.h"
 
-#include "helpbuild/build_checks.h"
-#include "helpbuild/help_project.h"
 #include "devtools/delphi_project.h"
 #include "devtools/devtools_files.h"
 #include "devtools/help_map_rules.h"
 #include "devtools/resource_header.h"
 #include "devtools/vb_project.h"
 #include "devtools/vb_wizard.h"
+#include "helpbuild/build_checks.h"
+#include "helpbuild/help_project.h"
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/fs_names.h"
@@ -30,6 +30,7 @@ bool BuildFromForms(const CVeldorDoc& doc, CFormProject& project, bool read,
                     HelpMapIncludeReport& r) {
   if (!read) {
     r.silentReason = project.error;
+    if (FileExists(r.path)) DeleteFile(r.path);
     return false;
   }
   r.skipped = project.skipped;
@@ -55,17 +56,23 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
     ShowStopMessage(kNoWorkDirectory);
     return false;
   }
-  if (FileExists(r.path)) DeleteFile(r.path);
+  // A map whose source is gone is stale and removed. A conversion that
+  // runs replaces the map in one step, so a failed write (a full disk)
+  // keeps the previous map whole.
+  const auto dropStaleMap = [&r] {
+    if (FileExists(r.path)) DeleteFile(r.path);
+    return false;
+  };
 
   if (doc.devLinkKind == 0) {
     if (doc.vcResourceInclude.empty()) {
       ShowStopMessage("Nom Include Resource Visual Manquant");
-      return false;
+      return dropStaleMap();
     }
     const std::string header = SystemPathOf(doc.vcResourceInclude);
     if (!FileExists(header)) {
       ShowStopMessage("Le fichier resource n'existe pas\"");
-      return false;
+      return dropStaleMap();
     }
     WaitCursor wait;
     r.written = ConvertResourceHeader(VisualCppRuleTexts(), header, r.path);
@@ -74,7 +81,7 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
   if (IsVisualBasicLink(doc.devLinkKind)) {
     if (doc.devProjectFile.empty()) {
       r.silentReason = kNoProjectFile;
-      return false;
+      return dropStaleMap();
     }
     WaitCursor wait;
     CVbProject project;
@@ -85,7 +92,7 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
   if (IsDelphiLink(doc.devLinkKind)) {
     if (doc.devProjectFile.empty()) {
       r.silentReason = kNoProjectFile;
-      return false;
+      return dropStaleMap();
     }
     WaitCursor wait;
     CDelphiProject project;
@@ -93,7 +100,7 @@ bool BuildHelpMapInclude(const CVeldorDoc& doc, HelpMapIncludeReport* report) {
     return BuildFromForms(doc, project, read, r);
   }
   r.silentReason = "le projet n'est li\xC3\xA9 \xC3\xA0 aucun projet de d\xC3\xA9veloppement";
-  return false;
+  return dropStaleMap();
 }
 
 bool HelpMapBuildStep(CVeldorDoc& doc) {

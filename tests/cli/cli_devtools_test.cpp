@@ -90,6 +90,17 @@ TEST_F(CliDevtoolsTest, VisualCppLinkHelpMapAndUnattachedReferences) {
   EXPECT_EQ(r.out, "wrote " + (dir_ / "LEDGER.hm") + "\n");
   EXPECT_TRUE(MatchesGolden(FileContents(dir_ / "LEDGER.hm"), "devtools/golden/Resource.hm"));
 
+  // A map that cannot be written (a full disk) leaves the previous one whole.
+  const std::string before = FileContents(dir_ / "LEDGER.hm");
+  r = CliRunner(dir_.path())
+          .InDirectory(dir_.path())
+          .WithSettingsFile(dir_ / "none.ini")
+          .WithEnvironment("LD_PRELOAD", VELDOR_FAULT_LIBRARY)
+          .WithEnvironment("VELDOR_FAIL_WRITE", "LEDGER.hm")
+          .Run("hm P.ehe");
+  EXPECT_NE(r.status, 0);
+  EXPECT_EQ(FileContents(dir_ / "LEDGER.hm"), before);
+
   // A topic whose references name one known and one unknown identifier.
   const auto doc = Project();
   auto topic = std::make_unique<CTopic>();
