@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "helpbuild/build_checks.h"
 #include "devtools/delphi_form.h"
 #include "devtools/devtools_files.h"
 #include "devtools/form_parsing.h"
 #include "devtools/project_kind.h"
+#include "helpbuild/build_checks.h"
 #include "model/app_settings.h"
 #include "platform/files.h"
 #include "platform/fs_names.h"

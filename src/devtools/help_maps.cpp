@@ -1,9 +1,9 @@
 #include "devtools/help_maps.h"
 
-#include "helpbuild/help_project.h"
-#include "helpbuild/work_directory.h"
 #include "devtools/devtools_files.h"
 #include "devtools/help_map_reader.h"
+#include "helpbuild/help_project.h"
+#include "helpbuild/work_directory.h"
 #include "model/document.h"
 #include "model/help_map_tables.h"
 #include "platform/codepage.h"

@@ -1,7 +1,7 @@
 #include "devtools/vb_wizard.h"
 
-#include "helpbuild/build_checks.h"
 #include "devtools/devtools_files.h"
+#include "helpbuild/build_checks.h"
 #include "model/document.h"
 #include "platform/files.h"
 #include "platform/messages.h"
