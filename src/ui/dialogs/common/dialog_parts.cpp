@@ -1,6 +1,8 @@
 #include "ui/dialogs/common/dialog_parts.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,6 +73,19 @@ void PlaySoundOnce(const std::string& path) {
   effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
   effect->setLoopCount(1);
   effect->play();
+}
+
+QHBoxLayout* ConfirmButtons(QDialog* dialog, const QString& okText, const QString& cancelText) {
+  QPushButton* ok = MakeButton(okText, dialog);
+  ok->setDefault(true);
+  QPushButton* cancel = MakeButton(cancelText, dialog);
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  return buttons;
 }
 
 }  // namespace veldor

@@ -9,7 +9,9 @@
 
 class QAbstractButton;
 class QComboBox;
+class QDialog;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QGridLayout;
 class QLabel;
 class QListWidget;
@@ -30,6 +32,10 @@ W* Named(W* widget, const QString& label) {
 QLabel* LabelFor(const QString& text, QWidget* buddy, QWidget* parent);
 // A push button whose accessible name is its text.
 QPushButton* MakeButton(const QString& text, QWidget* parent);
+// The row that ends a dialog: the confirming button (the default one) and
+// the cancelling one, right-aligned, wired to accept() and reject().
+QHBoxLayout* ConfirmButtons(QDialog* dialog, const QString& okText = QStringLiteral("Valider"),
+                            const QString& cancelText = QStringLiteral("Annuler"));
 
 // Fills a combo box or list with model strings (Windows-1252).
 void FillCombo(QComboBox* combo, const std::vector<std::string>& items);

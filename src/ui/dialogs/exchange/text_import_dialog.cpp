@@ -37,13 +37,7 @@ TextImportDialog::TextImportDialog(SettingsStore& store, QWidget* parent)
     grid->addWidget(field, row++, 1);
   }
   grid->addWidget(browse, 0, 2);
-  auto* ok = MakeButton(QStringLiteral("&Importer"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("&Annuler"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this, QStringLiteral("&Importer"), QStringLiteral("&Annuler"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
@@ -52,8 +46,6 @@ TextImportDialog::TextImportDialog(SettingsStore& store, QWidget* parent)
       file_->setText(QString::fromStdString(*chosen));
     }
   });
-  connect(ok, &QPushButton::clicked, this, &TextImportDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &TextImportDialog::reject);
 }
 
 ImportTags TextImportDialog::tags() const {

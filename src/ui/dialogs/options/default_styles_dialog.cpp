@@ -48,13 +48,7 @@ DefaultStylesDialog::DefaultStylesDialog(CAppSettings& settings, SettingsStore& 
   colour_ = new ColourGrid(ColourPalette::kSixteen, QStringLiteral("Couleur"), this);
   fontGrid->addWidget(colour_, 1, 0, 1, 2);
 
-  auto* ok = MakeButton(QStringLiteral("Valider"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("&Annuler"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this, QStringLiteral("Valider"), QStringLiteral("&Annuler"));
   auto* typeRow = new QHBoxLayout;
   typeRow->addWidget(LabelFor(QStringLiteral("Type de sujet"), type_, this));
   typeRow->addWidget(type_, 1);
@@ -69,8 +63,6 @@ DefaultStylesDialog::DefaultStylesDialog(CAppSettings& settings, SettingsStore& 
   showType(0);
   connect(type_, &QComboBox::currentIndexChanged, this, &DefaultStylesDialog::typeChosen);
   connect(font_, &QComboBox::currentIndexChanged, this, &DefaultStylesDialog::fillSizes);
-  connect(ok, &QPushButton::clicked, this, &DefaultStylesDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &DefaultStylesDialog::reject);
 }
 
 void DefaultStylesDialog::fillSizes() {

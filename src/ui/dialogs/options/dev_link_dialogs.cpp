@@ -48,19 +48,6 @@ QLineEdit* FileRow(QVBoxLayout* layout, const char* label, const std::string& va
   return field;
 }
 
-QHBoxLayout* ConfirmButtons(QDialog* dialog) {
-  auto* ok = MakeButton(QStringLiteral("&Valider"), dialog);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("&Annuler"), dialog);
-  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  return buttons;
-}
-
 }  // namespace
 
 VisualCppLinkDialog::VisualCppLinkDialog(CVeldorDoc& doc, QWidget* parent)
@@ -92,7 +79,7 @@ VisualCppLinkDialog::VisualCppLinkDialog(CVeldorDoc& doc, QWidget* parent)
   allow_ = CheckBox("Autorise modification liens avec Visual C++", form.allowLinkChanges, this);
   index_ = CheckBox("Fabrique index texte", form.buildTextIndex, this);
   for (QCheckBox* box : {prompt_, allow_, index_}) layout->addWidget(box);
-  layout->addLayout(ConfirmButtons(this));
+  layout->addLayout(ConfirmButtons(this, QStringLiteral("&Valider"), QStringLiteral("&Annuler")));
   connect(choose_, &QRadioButton::toggled, this, &VisualCppLinkDialog::enablePrefixes);
   enablePrefixes();
 }
@@ -147,7 +134,7 @@ DevProjectLinkDialog::DevProjectLinkDialog(CVeldorDoc& doc, SettingsStore& store
       CheckBox("Prompt avant effacement référence non rattachée", form.promptUnattached, this);
   index_ = CheckBox("Fabrique index texte", form.buildTextIndex, this);
   for (QCheckBox* box : {allow_, prompt_, index_}) layout->addWidget(box);
-  layout->addLayout(ConfirmButtons(this));
+  layout->addLayout(ConfirmButtons(this, QStringLiteral("&Valider"), QStringLiteral("&Annuler")));
 }
 
 DevProjectLinkForm DevProjectLinkDialog::form() const {

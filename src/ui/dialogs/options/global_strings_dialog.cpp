@@ -64,13 +64,7 @@ GlobalStringsDialog::GlobalStringsDialog(CVeldorDoc& doc, QWidget* parent)
   columns->addWidget(list_);
   columns->addLayout(grid);
   columns->addLayout(actions);
-  auto* ok = MakeButton(QStringLiteral("&OK"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("&Cancel"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(buttons);
@@ -83,8 +77,6 @@ GlobalStringsDialog::GlobalStringsDialog(CVeldorDoc& doc, QWidget* parent)
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (const CGlobalTexte* global = editor_.table().GetAt(row)) showGlobal(*global);
   });
-  connect(ok, &QPushButton::clicked, this, &GlobalStringsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &GlobalStringsDialog::reject);
   showGlobal(CGlobalTexte());
   showList(0);
 }

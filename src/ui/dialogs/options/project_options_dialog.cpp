@@ -135,13 +135,7 @@ ProjectOptionsDialog::ProjectOptionsDialog(CVeldorDoc& doc, QWidget* parent)
   connect(chapters_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { chapterName_->setText(item->text()); });
 
-  auto* ok = MakeButton(QStringLiteral("&Valider"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("&Annuler"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this, QStringLiteral("&Valider"), QStringLiteral("&Annuler"));
   auto* columns = new QHBoxLayout;
   columns->addLayout(grid, 2);
   columns->addWidget(chapterGroup, 1);
@@ -152,8 +146,6 @@ ProjectOptionsDialog::ProjectOptionsDialog(CVeldorDoc& doc, QWidget* parent)
   connect(iconBrowse, &QPushButton::clicked, this, &ProjectOptionsDialog::chooseIcon);
   connect(errorBrowse, &QPushButton::clicked, this, &ProjectOptionsDialog::chooseErrorFile);
   connect(dirBrowse, &QPushButton::clicked, this, &ProjectOptionsDialog::chooseDirectory);
-  connect(ok, &QPushButton::clicked, this, &ProjectOptionsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &ProjectOptionsDialog::reject);
   showChapters(chapterEditor_.chapters().empty() ? -1 : 0);
 }
 

@@ -73,13 +73,7 @@ WindowConfigDialog::WindowConfigDialog(CVeldorDoc& doc, QWidget* parent)
   columns->addLayout(grid);
   columns->addLayout(colours);
   columns->addLayout(actions);
-  auto* ok = MakeButton(QStringLiteral("Valider"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("Annuler"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(buttons);
@@ -89,8 +83,6 @@ WindowConfigDialog::WindowConfigDialog(CVeldorDoc& doc, QWidget* parent)
   connect(fresh, &QPushButton::clicked, this, &WindowConfigDialog::clearFields);
   connect(remove, &QPushButton::clicked, this, &WindowConfigDialog::remove);
   connect(list_, &QListWidget::currentRowChanged, this, &WindowConfigDialog::selectionChanged);
-  connect(ok, &QPushButton::clicked, this, &WindowConfigDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &WindowConfigDialog::reject);
   clearFields();
   showList(0);
 }

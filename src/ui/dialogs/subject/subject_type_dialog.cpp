@@ -25,18 +25,10 @@ SubjectTypeDialog::SubjectTypeDialog(QWidget* parent) : QDialog(parent) {
   list_ = Named(new QListWidget(this), QStringLiteral("Choix du type de sujet"));
   for (const std::string& row : SubjectTypeRows()) list_->addItem(QString::fromStdString(row));
   list_->setCurrentRow(0);
-  auto* ok = MakeButton(QStringLiteral("&OK"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("Annuler"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this, QStringLiteral("&OK"), QStringLiteral("Annuler"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 

@@ -31,18 +31,10 @@ ImageDirectoryDialog::ImageDirectoryDialog(CVeldorDoc& doc, SettingsStore& store
   grid->addWidget(old_, 0, 1);
   grid->addWidget(LabelFor(QStringLiteral("Nouveau répertoire:"), new_, this), 1, 0);
   grid->addWidget(new_, 1, 1);
-  auto* ok = MakeButton(QStringLiteral("OK"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("Cancel"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this, QStringLiteral("OK"), QStringLiteral("Cancel"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &ImageDirectoryDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &ImageDirectoryDialog::reject);
 }
 
 void ImageDirectoryDialog::accept() {

@@ -70,13 +70,7 @@ TopicDialog::TopicDialog(CVeldorDoc& doc, CTopic& topic, QWidget* parent)
   references->addLayout(availableColumn);
   grid->addLayout(references, row++, 0, 1, 2);
 
-  auto* ok = MakeButton(QStringLiteral("Valider"), this);
-  ok->setDefault(true);
-  auto* cancel = MakeButton(QStringLiteral("Annuler"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = ConfirmButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
@@ -85,8 +79,6 @@ TopicDialog::TopicDialog(CVeldorDoc& doc, CTopic& topic, QWidget* parent)
   connect(available_, &QListWidget::itemDoubleClicked, this, &TopicDialog::attachSelected);
   connect(remove, &QPushButton::clicked, this, &TopicDialog::detachSelected);
   connect(attached_, &QListWidget::itemDoubleClicked, this, &TopicDialog::detachSelected);
-  connect(ok, &QPushButton::clicked, this, &TopicDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &TopicDialog::reject);
 }
 
 void TopicDialog::showAttached(int select) {
